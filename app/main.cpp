@@ -1,0 +1,18 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "app/desktop_services.h"
+#include "app/windows.h"
+#include "ui/look.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kelvo Calculator"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(kelvo::PixelFont(11));
+
+    kelvo::DesktopServices services;
+    const kelvo::Windows windows = kelvo::CreateWindows(services);
+    windows.MainForm->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,123 @@
+#include "app/main_form.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/virtual_key.h"
+#include "core/number_text.h"
+#include "ui/checksum_panel.h"
+#include "ui/controls.h"
+#include "ui/error_boundary.h"
+#include "ui/look.h"
+#include "ui/platform_services.h"
+#include "ui/results_pane.h"
+
+namespace kelvo {
+
+TMainForm::TMainForm(PlatformServices& services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      services_(services), decimalSeparator_(services.DecimalSeparator()) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Kelvo Calculator"));
+    setFixedSize(923, 605);
+    setFont(PixelFont(11));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Midlight));
+    setPalette(colours);
+    setAutoFillBackground(true);
+
+    // Created in the window's tab order; panels still empty are filled by their tools.
+    Checksums = new ChecksumPanel(this, services);
+    QFrame* converterPanel = AddPanel(this, "sPanel2", {8, 80, 377, 65});
+    AddPanel(this, "sPanel3", {392, 80, 521, 65});
+    AddPanel(this, "sPanel4", {8, 152, 161, 185});
+    QFrame* analogPanel = AddPanel(this, "sPanel6", {8, 344, 249, 257});
+    analogPanel->setToolTip(QString());
+    TextReciveUDP = new ResultsPane(this);
+    AddPanel(this, "sPanel7", {176, 152, 129, 185});
+    AddPanel(this, "sPanel8", {312, 152, 601, 185});
+    AddPanel(this, "sPanel9", {728, 8, 185, 65});
+
+    sLabel21 = AddLabel(converterPanel, "sLabel21", QStringLiteral("Key Down:"), {300, 9});
+    sLabelKeyPrev = AddLabel(converterPanel, "sLabelKeyPrev", QStringLiteral("d''/0x"), {295, 34});
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    qApp->installEventFilter(this);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    // A key the focused control leaves unused travels on to its parents; the window previews it
+    // only once, on its way to the first receiver.
+    const QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
+    if (widget != firstReceiver || widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    RunGuarded(services_, [&] { FormKeyDown(VirtualKeyFromQt(key->key()), key->modifiers()); });
+    return false;
+}
+
+void TMainForm::FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers) {
+    sLabelKeyPrev->setText(QString::fromStdString("d\"" + FormatDecimal(virtualKey) + "\"/0x" +
+                                                  FormatHex(virtualKey, 2)));
+    sLabelKeyPrev->adjustSize();
+    if (virtualKey == 112 && formHelp_ != nullptr) {
+        formHelp_->show();
+        formHelp_->raise();
+        formHelp_->activateWindow();
+    }
+    if (virtualKey == 70 && modifiers.testFlag(Qt::ControlModifier)) {
+        // The find dialog of the results pane opens here once the pane has its search.
+    }
+}
+
+void TMainForm::RepaintNow() {
+    if (repainting_)
+        return;
+    repainting_ = true;
+    repaint();
+    QCoreApplication::processEvents();
+    repainting_ = false;
+}
+
+void TMainForm::FormActivate() {
+    RepaintNow();
+}
+
+void TMainForm::FormResize() {
+    RepaintNow();
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ActivationChange:
+        if (isActiveWindow())
+            FormActivate();
+        break;
+    case QEvent::WindowStateChange:
+        if (!isMinimized())
+            FormResize();
+        break;
+    case QEvent::LocaleChange:
+        decimalSeparator_ = services_.DecimalSeparator();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FormResize();
+}
+
+} // namespace kelvo

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace kelvo {
+
+class ChecksumPanel;
+class PlatformServices;
+class ResultsPane;
+
+// The fixed main window holding every tool panel. It sees every key press before the focused
+// control does (key preview) and shows the last key's code.
+class TMainForm : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit TMainForm(PlatformServices& services);
+
+    void SetHelpWindow(QWidget* formHelp) { formHelp_ = formHelp; }
+    [[nodiscard]] char DecimalSeparator() const { return decimalSeparator_; }
+
+    ChecksumPanel* Checksums;
+    ResultsPane* TextReciveUDP;
+    QLabel* sLabel21;
+    QLabel* sLabelKeyPrev;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
+    void FormActivate();
+    void FormResize();
+    void RepaintNow();
+
+    PlatformServices& services_;
+    QWidget* formHelp_ = nullptr;
+    char decimalSeparator_;
+    bool repainting_ = false;
+};
+
+} // namespace kelvo

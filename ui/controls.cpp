@@ -1,0 +1,56 @@
+#include "ui/controls.h"
+
+#include <QFrame>
+#include <QLabel>
+
+#include "ui/edit_box.h"
+#include "ui/look.h"
+
+namespace kelvo {
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoint position,
+                 int pixelSize) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(PixelFont(pixelSize));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, LabelColor());
+    label->setPalette(palette);
+    label->move(position);
+    label->adjustSize();
+    return label;
+}
+
+EditBox* AddEditBox(QWidget* parent, const char* name, const QRect& geometry,
+                    std::string_view text) {
+    auto* box = new EditBox(parent, name);
+    box->setFont(PixelFont(13, true));
+    box->setGeometry(geometry);
+    box->setTextMargins(0, 0, 0, 0);
+    box->Assign(text);
+    return box;
+}
+
+EditBox* AddResultBox(QWidget* parent, const char* name, const QRect& geometry,
+                      const QString& hint) {
+    EditBox* box = AddEditBox(parent, name, geometry);
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignCenter);
+    box->setCursor(Qt::PointingHandCursor);
+    box->setToolTip(hint);
+    return box;
+}
+
+void ConfigurePanel(QFrame* panel, const char* name, const QRect& geometry) {
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(geometry);
+}
+
+QFrame* AddPanel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* panel = new QFrame(parent);
+    ConfigurePanel(panel, name, geometry);
+    return panel;
+}
+
+} // namespace kelvo

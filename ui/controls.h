@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <string_view>
+
+class QFrame;
+class QLabel;
+class QWidget;
+
+namespace kelvo {
+
+class EditBox;
+
+// A label in the label colour at its layout position, sized to its caption.
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoint position,
+                 int pixelSize = 13);
+// An edit box with its layout text and the tools' bold 13-pixel face.
+EditBox* AddEditBox(QWidget* parent, const char* name, const QRect& geometry,
+                    std::string_view text = {});
+// A read-only, centred result box with a hand cursor and its hint.
+EditBox* AddResultBox(QWidget* parent, const char* name, const QRect& geometry,
+                      const QString& hint);
+// A raised panel holding one tool; an empty one stands where a tool is still to come.
+void ConfigurePanel(QFrame* panel, const char* name, const QRect& geometry);
+QFrame* AddPanel(QWidget* parent, const char* name, const QRect& geometry);
+
+} // namespace kelvo

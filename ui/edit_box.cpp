@@ -1,0 +1,174 @@
+#include "ui/edit_box.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <limits>
+
+#include "core/codepage.h"
+#include "ui/text_bytes.h"
+
+namespace kelvo {
+namespace {
+
+// Sets a flag for the lifetime of a scope, restoring the old value even when a nested change
+// handler has set it too.
+class FlagGuard {
+  public:
+    explicit FlagGuard(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
+    ~FlagGuard() { flag_ = old_; }
+    FlagGuard(const FlagGuard&) = delete;
+    FlagGuard& operator=(const FlagGuard&) = delete;
+
+  private:
+    bool& flag_;
+    bool old_;
+};
+
+QString CutAtNul(const QString& text) {
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
+} // namespace
+
+EditBox::EditBox(QWidget* parent, const char* name) : QLineEdit(parent) {
+    setObjectName(QString::fromLatin1(name));
+    // The box enforces its own limit; Qt's would also cut text assigned by code.
+    setMaxLength(std::numeric_limits<int>::max());
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!assigning_)
+            emit changed();
+    });
+}
+
+std::string EditBox::Bytes() const {
+    return ToBytes(text());
+}
+
+void EditBox::Assign(std::string_view bytes) {
+    const QString newText = ToQString(bytes.substr(0, bytes.find('\0')));
+    if (newText == text())
+        return;
+    {
+        FlagGuard guard(assigning_);
+        setText(newText);
+        setCursorPosition(0);
+    }
+    emit changed();
+}
+
+bool EditBox::Fits(qsizetype newLength) const {
+    return lengthLimit_ <= 0 || newLength <= lengthLimit_;
+}
+
+QString EditBox::UpperIfSet(const QString& text) const {
+    if (!upperCase_)
+        return text;
+    QString upper = text;
+    for (QChar& ch : upper) {
+        const QChar converted = ch.toUpper();
+        if (ByteFromChar(converted.unicode()))
+            ch = converted;
+    }
+    return upper;
+}
+
+void EditBox::TypeText(const QString& typed) {
+    if (isReadOnly() || typed.isEmpty())
+        return;
+    const QString fitted = UpperIfSet(FitToCodePage(CutAtNul(typed)));
+    if (!Fits(text().size() - selectedText().size() + fitted.size()))
+        return;
+    insert(fitted);
+}
+
+void EditBox::PasteText(const QString& pasted) {
+    if (isReadOnly())
+        return;
+    const QString fitted = FitToCodePage(CutAtNul(pasted));
+    const bool replacesSelection = hasSelectedText();
+    const int start = replacesSelection ? selectionStart() : cursorPosition();
+    QString result = text();
+    result.replace(start, selectedText().size(), fitted);
+    result = UpperIfSet(result);
+    if (!Fits(result.size()))
+        return;
+    if (result != text()) {
+        {
+            FlagGuard guard(assigning_);
+            // insert() keeps the paste undoable; upper case may still change the rest.
+            insert(fitted);
+            if (text() != result)
+                setText(result);
+        }
+        emit changed();
+    }
+    const auto length = static_cast<int>(text().size());
+    if (replacesSelection) {
+        const int selected =
+            std::min(static_cast<int>(fitted.size()), length - std::min(start, length));
+        setSelection(std::min(start, length), selected);
+    } else {
+        setCursorPosition(std::min(start + static_cast<int>(fitted.size()), length));
+    }
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        PasteText(QApplication::clipboard()->text());
+        event->accept();
+        return;
+    }
+    const QString typed = event->text();
+    const bool commandModifier =
+        (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != Qt::NoModifier;
+    if (!typed.isEmpty() && typed.front().isPrint() && !commandModifier) {
+        TypeText(typed);
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void EditBox::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    TypeText(event->commitString());
+    event->accept();
+}
+
+void EditBox::mouseReleaseEvent(QMouseEvent* event) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()) {
+        setCursorPosition(cursorPositionAt(event->position().toPoint()));
+        PasteText(clipboard->text(QClipboard::Selection));
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void EditBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The standard Paste would bypass the length limit and the code page.
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this] { PasteText(QApplication::clipboard()->text()); });
+        }
+    }
+    menu->popup(event->globalPos());
+}
+
+} // namespace kelvo
