@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "ui/checksum_panel.h"
 #include "ui/controls.h"
+#include "ui/edit_box.h"
 #include "ui/error_boundary.h"
 #include "ui/look.h"
 #include "ui/platform_services.h"
@@ -45,6 +46,7 @@ TMainForm::TMainForm(PlatformServices& services)
     sLabel21 = AddLabel(converterPanel, "sLabel21", QStringLiteral("Key Down:"), {300, 9});
     sLabelKeyPrev = AddLabel(converterPanel, "sLabelKeyPrev", QStringLiteral("d''/0x"), {295, 34});
 
+    Checksums->sEditNumber->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
@@ -66,9 +68,8 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers) {
-    sLabelKeyPrev->setText(QString::fromStdString("d\"" + FormatDecimal(virtualKey) + "\"/0x" +
-                                                  FormatHex(virtualKey, 2)));
-    sLabelKeyPrev->adjustSize();
+    SetCaption(sLabelKeyPrev, QString::fromStdString("d\"" + FormatDecimal(virtualKey) + "\"/0x" +
+                                                     FormatHex(virtualKey, 2)));
     if (virtualKey == 112 && formHelp_ != nullptr) {
         formHelp_->show();
         formHelp_->raise();

@@ -49,7 +49,8 @@ ChecksumPanel::ChecksumPanel(QWidget* parent, PlatformServices& services)
     AdvEdit_PolyCrc16 = AddEditBox(this, "AdvEdit_PolyCrc16", {614, 6, 57, 24}, "A001");
     AdvEdit17 =
         AddResultBox(this, "AdvEdit17", {646, 30, 28, 24}, QStringLiteral("MOD 15 (Contact ID)"));
-    AddLabel(this, "sLabel22", QStringLiteral("+"), {650, 8});
+    // Labels lie beneath the boxes, so this one stays hidden behind the polynomial box.
+    AddLabel(this, "sLabel22", QStringLiteral("+"), {650, 8})->lower();
     sSpeedButton1 = new QToolButton(this);
     sSpeedButton1->setObjectName(QStringLiteral("sSpeedButton1"));
     sSpeedButton1->setText(QStringLiteral("not"));
@@ -120,7 +121,7 @@ void ChecksumPanel::Crc16FeedByte(std::uint8_t byte, LazyPolynomial& poly) {
 }
 
 void ChecksumPanel::sEditNumberChange() {
-    sLabel2->setText(QStringLiteral("Data: 0"));
+    SetCaption(sLabel2, QStringLiteral("Data: 0"));
     for (EditBox* box :
          {EDIT_XOR, sEdit1, sEdit2, sEdit3, sEdit4, AdvEdit1, AdvEdit17, AdvEditCrc16})
         box->Assign("");
@@ -132,8 +133,8 @@ void ChecksumPanel::sEditNumberChange() {
     sEditNumber->Assign(data);
     if (sEditNumber->cursorPosition() == 0)
         sEditNumber->setCursorPosition(static_cast<int>(sEditNumber->text().size()));
-    sLabel2->setText(
-        QString::fromStdString("Data: " + FormatDecimal(static_cast<std::int32_t>(data.size()))));
+    SetCaption(sLabel2, QString::fromStdString(
+                            "Data: " + FormatDecimal(static_cast<std::int32_t>(data.size()))));
     if (data.empty() || data.size() % 2 != 0)
         return;
 

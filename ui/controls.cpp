@@ -21,6 +21,11 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoi
     return label;
 }
 
+void SetCaption(QLabel* label, const QString& caption) {
+    label->setText(caption);
+    label->adjustSize();
+}
+
 EditBox* AddEditBox(QWidget* parent, const char* name, const QRect& geometry,
                     std::string_view text) {
     auto* box = new EditBox(parent, name);
