@@ -1,5 +1,8 @@
 #include "app/form_help.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace kelvo {
 
 TFormHelp::TFormHelp()
@@ -8,6 +11,9 @@ TFormHelp::TFormHelp()
     setObjectName(QStringLiteral("FormHelp"));
     setWindowTitle(QStringLiteral("About Calculator (v.2.1)"));
     setFixedSize(218, 212);
+    // Centred the first time it is shown; afterwards it reappears where it was left.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 } // namespace kelvo
