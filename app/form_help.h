@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "app/auxiliary_window.h"
 
 namespace kelvo {
 
-// The About window, created hidden at start-up and only shown and hidden afterwards.
-class TFormHelp : public QWidget {
+// The About window.
+class TFormHelp : public AuxiliaryWindow {
     Q_OBJECT
 
   public:

@@ -75,9 +75,8 @@ void TMainForm::FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers) {
         formHelp_->raise();
         formHelp_->activateWindow();
     }
-    if (virtualKey == 70 && modifiers.testFlag(Qt::ControlModifier)) {
-        // The find dialog of the results pane opens here once the pane has its search.
-    }
+    if (virtualKey == 70 && modifiers.testFlag(Qt::ControlModifier))
+        emit findRequested();
 }
 
 void TMainForm::RepaintNow() {

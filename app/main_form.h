@@ -26,6 +26,10 @@ class TMainForm : public QWidget {
     QLabel* sLabel21;
     QLabel* sLabelKeyPrev;
 
+  signals:
+    // Ctrl+F, with or without Shift and Alt: the results pane's find dialog opens.
+    void findRequested();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;

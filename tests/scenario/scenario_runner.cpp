@@ -216,7 +216,7 @@ ScenarioRunner::ScenarioRunner() : windows_(CreateWindows(services_)) {
 ScenarioRunner::~ScenarioRunner() = default;
 
 QWidget* ScenarioRunner::Find(const std::string& name) const {
-    const std::vector<QWidget*> windows = {windows_.MainForm.get(), windows_.FormHelp.get()};
+    const std::vector<QWidget*> windows = windows_.All();
     const auto windowNamed = [&](const QString& windowName) -> QWidget* {
         for (QWidget* window : windows) {
             if (window->objectName() == windowName)

@@ -25,7 +25,7 @@ struct Seen {
 };
 
 class EditBoxTest : public ::testing::Test {
-protected:
+  protected:
     EditBoxTest() : box(nullptr, "probe") {
         QObject::connect(&box, &EditBox::changed, &box, [this] {
             seen.push_back({box.Bytes(), box.cursorPosition()});
