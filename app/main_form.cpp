@@ -12,6 +12,7 @@
 #include "ui/edit_box.h"
 #include "ui/error_boundary.h"
 #include "ui/look.h"
+#include "ui/panel.h"
 #include "ui/platform_services.h"
 #include "ui/results_pane.h"
 
@@ -33,15 +34,14 @@ TMainForm::TMainForm(PlatformServices& services)
 
     // Created in the window's tab order; panels still empty are filled by their tools.
     Checksums = new ChecksumPanel(this, services);
-    QFrame* converterPanel = AddPanel(this, "sPanel2", {8, 80, 377, 65});
-    AddPanel(this, "sPanel3", {392, 80, 521, 65});
-    AddPanel(this, "sPanel4", {8, 152, 161, 185});
-    QFrame* analogPanel = AddPanel(this, "sPanel6", {8, 344, 249, 257});
-    analogPanel->setToolTip(QString());
+    auto* converterPanel = new Panel(this, "sPanel2", {8, 80, 377, 65});
+    new Panel(this, "sPanel3", {392, 80, 521, 65});
+    new Panel(this, "sPanel4", {8, 152, 161, 185});
+    new Panel(this, "sPanel6", {8, 344, 249, 257}, QStringLiteral("s"));
     TextReciveUDP = new ResultsPane(this);
-    AddPanel(this, "sPanel7", {176, 152, 129, 185});
-    AddPanel(this, "sPanel8", {312, 152, 601, 185});
-    AddPanel(this, "sPanel9", {728, 8, 185, 65});
+    new Panel(this, "sPanel7", {176, 152, 129, 185});
+    new Panel(this, "sPanel8", {312, 152, 601, 185});
+    new Panel(this, "sPanel9", {728, 8, 185, 65});
 
     sLabel21 = AddLabel(converterPanel, "sLabel21", QStringLiteral("Key Down:"), {300, 9});
     sLabelKeyPrev = AddLabel(converterPanel, "sLabelKeyPrev", QStringLiteral("d''/0x"), {295, 34});

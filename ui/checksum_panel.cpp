@@ -23,8 +23,7 @@ std::uint32_t ParseHexBox(const EditBox* box) {
 } // namespace
 
 ChecksumPanel::ChecksumPanel(QWidget* parent, PlatformServices& services)
-    : QFrame(parent), services_(services) {
-    ConfigurePanel(this, "sPanel1", {8, 8, 713, 65});
+    : Panel(parent, "sPanel1", {8, 8, 713, 65}), services_(services) {
 
     sButton3 = new QPushButton(QStringLiteral("_"), this);
     sButton3->setObjectName(QStringLiteral("sButton3"));

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QFrame>
 #include <cstdint>
 
 #include "core/checksums.h"
+#include "ui/panel.h"
 
 class QLabel;
 class QPushButton;
@@ -15,7 +15,7 @@ class EditBox;
 class PlatformServices;
 
 // The hex data box with its eight checksums, the CRC parameter boxes, "not" and "_".
-class ChecksumPanel : public QFrame {
+class ChecksumPanel : public Panel {
     Q_OBJECT
 
   public:

@@ -1,6 +1,5 @@
 #include "ui/controls.h"
 
-#include <QFrame>
 #include <QLabel>
 
 #include "ui/edit_box.h"
@@ -44,18 +43,6 @@ EditBox* AddResultBox(QWidget* parent, const char* name, const QRect& geometry,
     box->setCursor(Qt::PointingHandCursor);
     box->setToolTip(hint);
     return box;
-}
-
-void ConfigurePanel(QFrame* panel, const char* name, const QRect& geometry) {
-    panel->setObjectName(QString::fromLatin1(name));
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setGeometry(geometry);
-}
-
-QFrame* AddPanel(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* panel = new QFrame(parent);
-    ConfigurePanel(panel, name, geometry);
-    return panel;
 }
 
 } // namespace kelvo

@@ -4,7 +4,6 @@
 #include <QString>
 #include <string_view>
 
-class QFrame;
 class QLabel;
 class QWidget;
 
@@ -23,8 +22,5 @@ EditBox* AddEditBox(QWidget* parent, const char* name, const QRect& geometry,
 // A read-only, centred result box with a hand cursor and its hint.
 EditBox* AddResultBox(QWidget* parent, const char* name, const QRect& geometry,
                       const QString& hint);
-// A raised panel holding one tool; an empty one stands where a tool is still to come.
-void ConfigurePanel(QFrame* panel, const char* name, const QRect& geometry);
-QFrame* AddPanel(QWidget* parent, const char* name, const QRect& geometry);
 
 } // namespace kelvo

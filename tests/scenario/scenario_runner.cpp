@@ -11,6 +11,7 @@
 
 #include "core/codepage.h"
 #include "ui/edit_box.h"
+#include "ui/panel.h"
 #include "ui/results_pane.h"
 #include "ui/shape.h"
 #include "ui/text_bytes.h"
@@ -143,20 +144,20 @@ constexpr NamedKey kNamedKeys[] = {
     {"Space", Qt::Key_Space, " "},
 };
 
-void PressNamedKey(QWidget* target, std::string spec) {
+void PressNamedKey(QWidget* target, std::string keyName) {
     Qt::KeyboardModifiers modifiers;
     for (const auto& [prefix, modifier] :
          {std::pair{"Ctrl+", Qt::ControlModifier}, std::pair{"Shift+", Qt::ShiftModifier},
           std::pair{"Alt+", Qt::AltModifier}}) {
-        for (std::size_t at; (at = spec.find(prefix)) == 0;) {
+        for (std::size_t at; (at = keyName.find(prefix)) == 0;) {
             modifiers |= modifier;
-            spec.erase(0, std::string(prefix).size());
+            keyName.erase(0, std::string(prefix).size());
         }
     }
     // Text is what the key types; with Ctrl or Alt held a key types nothing.
     const bool types = !(modifiers & (Qt::ControlModifier | Qt::AltModifier));
-    if (spec.size() == 1 && std::isalnum(static_cast<unsigned char>(spec[0]))) {
-        const char c = spec[0];
+    if (keyName.size() == 1 && std::isalnum(static_cast<unsigned char>(keyName[0]))) {
+        const char c = keyName[0];
         const bool letter = std::isalpha(static_cast<unsigned char>(c));
         const int key = letter ? Qt::Key_A + (std::toupper(c) - 'A') : Qt::Key_0 + (c - '0');
         QString text = QString(QLatin1Char(c));
@@ -165,13 +166,13 @@ void PressNamedKey(QWidget* target, std::string spec) {
         return;
     }
     for (const auto& named : kNamedKeys) {
-        if (spec == named.name) {
+        if (keyName == named.name) {
             SendKey(target, named.key, modifiers,
                     types ? QString::fromLatin1(named.text) : QString());
             return;
         }
     }
-    Fail("unknown key " + spec);
+    Fail("unknown key " + keyName);
 }
 
 std::pair<int, int> Selection(QWidget* widget) {
@@ -198,6 +199,8 @@ std::string ShownText(QWidget* widget) {
         return ToBytes(label->text());
     if (auto* button = qobject_cast<QAbstractButton*>(widget))
         return ToBytes(button->text());
+    if (auto* panel = qobject_cast<Panel*>(widget))
+        return ToBytes(panel->Caption());
     Fail(widget->objectName().toStdString() + " shows no text");
 }
 
