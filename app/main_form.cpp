@@ -11,10 +11,14 @@
 #include "ui/controls.h"
 #include "ui/edit_box.h"
 #include "ui/error_boundary.h"
+#include "ui/find_dialog.h"
+#include "ui/formula_finder.h"
+#include "ui/hex_text_converter.h"
 #include "ui/look.h"
 #include "ui/panel.h"
 #include "ui/platform_services.h"
 #include "ui/results_pane.h"
+#include "ui/value_converter.h"
 
 namespace kelvo {
 
@@ -34,17 +38,32 @@ TMainForm::TMainForm(PlatformServices& services)
 
     // Created in the window's tab order; panels still empty are filled by their tools.
     Checksums = new ChecksumPanel(this, services);
-    auto* converterPanel = new Panel(this, "sPanel2", {8, 80, 377, 65});
-    new Panel(this, "sPanel3", {392, 80, 521, 65});
+    Converter = new ValueConverter(this, services);
+    HexText = new HexTextConverter(this, services);
     new Panel(this, "sPanel4", {8, 152, 161, 185});
     new Panel(this, "sPanel6", {8, 344, 249, 257}, QStringLiteral("s"));
     TextReciveUDP = new ResultsPane(this);
     new Panel(this, "sPanel7", {176, 152, 129, 185});
     new Panel(this, "sPanel8", {312, 152, 601, 185});
-    new Panel(this, "sPanel9", {728, 8, 185, 65});
+    Finder = new FormulaFinder(this);
+    FindDialog1 = new FindDialog(this);
 
-    sLabel21 = AddLabel(converterPanel, "sLabel21", QStringLiteral("Key Down:"), {300, 9});
-    sLabelKeyPrev = AddLabel(converterPanel, "sLabelKeyPrev", QStringLiteral("d''/0x"), {295, 34});
+    // The key-code display shares the value converter's panel.
+    sLabel21 = AddLabel(Converter, "sLabel21", QStringLiteral("Key Down:"), {300, 9});
+    sLabelKeyPrev = AddLabel(Converter, "sLabelKeyPrev", QStringLiteral("d''/0x"), {295, 34});
+
+    // The seams between the tools.
+    connect(Finder->AdvEdit20, &EditBox::keyPressed, HexText,
+            [this] { HexText->AdvEditStringKeyDown(); });
+    connect(Finder->AdvEdit19, &EditBox::keyPressed, HexText,
+            [this] { HexText->AdvEditHexStrKeyDown(); });
+    connect(Finder->AdvEdit20, &EditBox::changed, HexText,
+            [this] { RunGuarded(services_, [this] { HexText->AdvEditStringChange(); }); });
+    connect(Finder->AdvEdit19, &EditBox::changed, HexText,
+            [this] { RunGuarded(services_, [this] { HexText->AdvEditHexStrChange(); }); });
+    connect(this, &TMainForm::findRequested, FindDialog1, [this] { FindDialog1->Open(); });
+    connect(FindDialog1, &FindDialog::findNext, this,
+            [this] { RunGuarded(services_, [this] { FindDialog1Find(); }); });
 
     Checksums->sEditNumber->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -77,6 +96,10 @@ void TMainForm::FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers) {
     }
     if (virtualKey == 70 && modifiers.testFlag(Qt::ControlModifier))
         emit findRequested();
+}
+
+void TMainForm::FindDialog1Find() {
+    TextReciveUDP->FindNext(FindDialog1->FindText(), services_);
 }
 
 void TMainForm::RepaintNow() {

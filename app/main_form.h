@@ -7,8 +7,12 @@ class QLabel;
 namespace kelvo {
 
 class ChecksumPanel;
+class FindDialog;
+class FormulaFinder;
+class HexTextConverter;
 class PlatformServices;
 class ResultsPane;
+class ValueConverter;
 
 // The fixed main window holding every tool panel. It sees every key press before the focused
 // control does (key preview) and shows the last key's code.
@@ -22,7 +26,11 @@ class TMainForm : public QWidget {
     [[nodiscard]] char DecimalSeparator() const { return decimalSeparator_; }
 
     ChecksumPanel* Checksums;
+    ValueConverter* Converter;
+    HexTextConverter* HexText;
     ResultsPane* TextReciveUDP;
+    FormulaFinder* Finder;
+    FindDialog* FindDialog1;
     QLabel* sLabel21;
     QLabel* sLabelKeyPrev;
 
@@ -37,6 +45,7 @@ class TMainForm : public QWidget {
 
   private:
     void FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
+    void FindDialog1Find();
     void FormActivate();
     void FormResize();
     void RepaintNow();

@@ -1,7 +1,5 @@
 #include "core/checksums.h"
 
-#include <algorithm>
-
 #include "core/number_text.h"
 
 namespace kelvo {
@@ -22,14 +20,6 @@ std::string LastTwoHexDigits(std::uint32_t sum) {
 }
 
 } // namespace
-
-std::string KeepHexDigits(std::string_view text) {
-    std::string digits;
-    digits.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(digits),
-                 [](char c) { return HexDigitValue(c) >= 0; });
-    return digits;
-}
 
 std::uint8_t ByteAt(std::string_view data, std::size_t index) {
     return static_cast<std::uint8_t>(HexDigitValue(data[2 * index]) * 16 +

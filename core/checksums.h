@@ -8,9 +8,6 @@
 
 namespace kelvo {
 
-// Keeps the hex digits of a text, in the case they were typed.
-[[nodiscard]] std::string KeepHexDigits(std::string_view text);
-
 // The checksums below take a data text: hex digits, two per byte, of even non-zero length.
 [[nodiscard]] std::uint8_t ByteAt(std::string_view data, std::size_t index);
 [[nodiscard]] std::string SumOfBytes(std::string_view data);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "core/digit_filters.h"
 #include "core/number_text.h"
 #include "ui/controls.h"
 #include "ui/edit_box.h"
@@ -129,9 +130,7 @@ void ChecksumPanel::sEditNumberChange() {
         return;
     const std::string data = KeepHexDigits(typed);
     // When the text changes, this runs the handler again, nested; it does all the work once more.
-    sEditNumber->Assign(data);
-    if (sEditNumber->cursorPosition() == 0)
-        sEditNumber->setCursorPosition(static_cast<int>(sEditNumber->text().size()));
+    sEditNumber->WriteBack(data);
     SetCaption(sLabel2, QString::fromStdString(
                             "Data: " + FormatDecimal(static_cast<std::int32_t>(data.size()))));
     if (data.empty() || data.size() % 2 != 0)

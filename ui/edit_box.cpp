@@ -64,6 +64,12 @@ void EditBox::Assign(std::string_view bytes) {
     emit changed();
 }
 
+void EditBox::WriteBack(std::string_view cleaned) {
+    Assign(cleaned);
+    if (cursorPosition() == 0)
+        setCursorPosition(static_cast<int>(text().size()));
+}
+
 bool EditBox::Fits(qsizetype newLength) const {
     return lengthLimit_ <= 0 || newLength <= lengthLimit_;
 }
@@ -121,6 +127,7 @@ void EditBox::PasteText(const QString& pasted) {
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
+    emit keyPressed();
     if (event->matches(QKeySequence::Paste)) {
         PasteText(QApplication::clipboard()->text());
         event->accept();

@@ -20,6 +20,10 @@ class EditBox : public QLineEdit {
     // Assignment by code; text after a NUL byte is dropped. Equal text changes nothing.
     void Assign(std::string_view bytes);
 
+    // A handler's write-back of its box's cleaned text: when the caret then stands at the start
+    // (the text changed), it moves to the end.
+    void WriteBack(std::string_view cleaned);
+
     // 0 means no limit.
     void SetLengthLimit(int limit) { lengthLimit_ = limit; }
     void SetUpperCase(bool upper) { upperCase_ = upper; }
@@ -29,6 +33,8 @@ class EditBox : public QLineEdit {
 
   signals:
     void changed();
+    // Every key that reaches the box, before the box acts on it (Tab moves the focus instead).
+    void keyPressed();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

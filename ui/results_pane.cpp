@@ -1,10 +1,12 @@
 #include "ui/results_pane.h"
 
-#include <QScrollBar>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 
 #include "ui/look.h"
+#include "ui/platform_services.h"
 #include "ui/text_bytes.h"
 
 namespace kelvo {
@@ -33,27 +35,65 @@ std::string ResultsPane::GetText() const {
 }
 
 void ResultsPane::SetText(std::string_view text) {
-    QString lines = ToQString(text);
+    QString lines = ToQString(text.substr(0, text.find('\0')));
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setPlainText(lines);
 }
 
 void ResultsPane::AddLine(std::string_view line) {
-    std::string text = GetText();
-    if (text.empty() || text.ends_with("\r\n"))
-        text.append(line).append("\r\n");
-    else
-        text.append("\r\n").append(line);
-    SetText(text);
+    // An empty pane, or one whose text ends with a line break, has an empty last block.
+    const bool endsWithBreak = document()->lastBlock().text().isEmpty();
+    QTextCursor cursor(document());
+    cursor.movePosition(QTextCursor::End);
+    const QString text = ToQString(line);
+    cursor.insertText(endsWithBreak ? text + QLatin1Char('\n') : QLatin1Char('\n') + text);
 }
 
 void ResultsPane::ReplaceLine(int n, std::string_view line) {
+    if (document()->isEmpty())
+        return;
     const QTextBlock block = document()->findBlockByNumber(n);
     if (!block.isValid())
         return;
     QTextCursor cursor(block);
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     cursor.insertText(ToQString(line));
+}
+
+void ResultsPane::FindNext(const QString& findText, PlatformServices& services) {
+    const QTextCursor selection = textCursor();
+    const int start = selection.hasSelection() ? selection.selectionEnd() : 0;
+    const QString needle = FitToCodePage(findText);
+    const qsizetype match = toPlainText().indexOf(needle, start, Qt::CaseSensitive);
+    if (match < 0 || needle.isEmpty()) {
+        services.ShowInfo("Could not find \"" + ToBytes(needle) + "\"");
+        return;
+    }
+    window()->activateWindow();
+    setFocus(Qt::OtherFocusReason);
+    QTextCursor found(document());
+    found.setPosition(static_cast<int>(match));
+    found.setPosition(static_cast<int>(match + needle.size()), QTextCursor::KeepAnchor);
+    setTextCursor(found);
+    ensureCursorVisible();
+}
+
+void ResultsPane::keyPressEvent(QKeyEvent* event) {
+    const QString fitted = FitToCodePage(event->text());
+    if (fitted == event->text()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent typed(event->type(), event->key(), event->modifiers(), fitted, event->isAutoRepeat(),
+                    static_cast<quint16>(event->count()));
+    QPlainTextEdit::keyPressEvent(&typed);
+    event->setAccepted(typed.isAccepted());
+}
+
+void ResultsPane::insertFromMimeData(const QMimeData* source) {
+    if (source->hasText())
+        insertPlainText(FitToCodePage(source->text()));
 }
 
 } // namespace kelvo

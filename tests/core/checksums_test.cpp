@@ -72,12 +72,6 @@ TEST(Checksums, Crc16MatchesPublishedCheckValues) {
     }
 }
 
-TEST(Checksums, KeepHexDigitsDropsEverythingElse) {
-    EXPECT_EQ(KeepHexDigits("C1-06 AA"), "C106AA");
-    EXPECT_EQ(KeepHexDigits("x"), "");
-    EXPECT_EQ(KeepHexDigits("aBcDeFgG09\xff"), "aBcDeF09");
-}
-
 TEST(Checksums, ContactIdOfAMultipleOfFifteenIsF) {
     EXPECT_EQ(Mod15ContactId("0505"), "5"); // 10
     EXPECT_EQ(Mod15ContactId("0F"), "F");

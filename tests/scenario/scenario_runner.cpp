@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextCursor>
 #include <stdexcept>
 
 #include "core/codepage.h"
 #include "ui/edit_box.h"
+#include "ui/find_dialog.h"
 #include "ui/panel.h"
 #include "ui/results_pane.h"
 #include "ui/shape.h"
@@ -318,8 +321,13 @@ void ScenarioRunner::Perform(const Step& step) {
         SendMouse(Require(step, 0), QEvent::MouseButtonPress);
     } else if (verb == "find") {
         const std::string& text = Text(step, 0);
-        if (Find("FindDialog1") == nullptr)
-            Fail("no control named FindDialog1 to find " + Quoted(text));
+        auto* dialog = qobject_cast<FindDialog*>(Find("FindDialog1"));
+        if (dialog == nullptr)
+            Fail("no control named FindDialog1");
+        dialog->Open();
+        dialog->FindField->setText(ToQString(text));
+        SendMouse(dialog->FindNextButton, QEvent::MouseButtonPress);
+        SendMouse(dialog->FindNextButton, QEvent::MouseButtonRelease);
     } else if (verb == "decimal") {
         const std::string& text = Text(step, 0);
         services_.separator = text.empty() ? '.' : text.front();

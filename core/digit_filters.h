@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvo {
+
+// The boxes clean their text by keeping only the digits of their base, in order and in the case
+// they were typed.
+[[nodiscard]] std::string KeepDecimalDigits(std::string_view text);
+[[nodiscard]] std::string KeepHexDigits(std::string_view text);
+[[nodiscard]] std::string KeepBinaryDigits(std::string_view text);
+
+} // namespace kelvo
