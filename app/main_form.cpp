@@ -57,13 +57,13 @@ TMainForm::TMainForm(PlatformServices& services)
             [this] { HexText->AdvEditStringKeyDown(); });
     connect(Finder->AdvEdit19, &EditBox::keyPressed, HexText,
             [this] { HexText->AdvEditHexStrKeyDown(); });
-    connect(Finder->AdvEdit20, &EditBox::changed, HexText,
-            [this] { RunGuarded(services_, [this] { HexText->AdvEditStringChange(); }); });
-    connect(Finder->AdvEdit19, &EditBox::changed, HexText,
-            [this] { RunGuarded(services_, [this] { HexText->AdvEditHexStrChange(); }); });
+    ConnectGuarded(Finder->AdvEdit20, &EditBox::changed, HexText, services_,
+                   [this] { HexText->AdvEditStringChange(); });
+    ConnectGuarded(Finder->AdvEdit19, &EditBox::changed, HexText, services_,
+                   [this] { HexText->AdvEditHexStrChange(); });
     connect(this, &TMainForm::findRequested, FindDialog1, [this] { FindDialog1->Open(); });
-    connect(FindDialog1, &FindDialog::findNext, this,
-            [this] { RunGuarded(services_, [this] { FindDialog1Find(); }); });
+    ConnectGuarded(FindDialog1, &FindDialog::findNext, this, services_,
+                   [this] { FindDialog1Find(); });
 
     Checksums->sEditNumber->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -96,12 +96,11 @@ ChecksumPanel::ChecksumPanel(QWidget* parent, PlatformServices& services)
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(const_cast<QWidget*>(tabOrder[i - 1]), const_cast<QWidget*>(tabOrder[i]));
 
-    connect(sEditNumber, &EditBox::changed, this,
-            [this] { RunGuarded(services_, [this] { sEditNumberChange(); }); });
-    connect(sSpeedButton1, &QToolButton::clicked, this,
-            [this] { RunGuarded(services_, [this] { sSpeedButton1Click(); }); });
-    connect(sButton3, &QPushButton::clicked, this,
-            [this] { RunGuarded(services_, [this] { sButton3Click(); }); });
+    ConnectGuarded(sEditNumber, &EditBox::changed, this, services_,
+                   [this] { sEditNumberChange(); });
+    ConnectGuarded(sSpeedButton1, &QToolButton::clicked, this, services_,
+                   [this] { sSpeedButton1Click(); });
+    ConnectGuarded(sButton3, &QPushButton::clicked, this, services_, [this] { sButton3Click(); });
 }
 
 LazyPolynomial ChecksumPanel::Crc8Polynomial() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -15,5 +16,14 @@ class PlatformServices;
 // Runs one event handler as its own error boundary: a conversion or floating-point error ends the
 // handler where it arises, keeps what it already did and is shown in the error box.
 void RunGuarded(PlatformServices& services, const std::function<void()>& handler);
+
+// Binds a handler to a signal so that every run of it is its own error boundary.
+template <typename Sender, typename Signal>
+QMetaObject::Connection ConnectGuarded(Sender* sender, Signal signal, QObject* context,
+                                       PlatformServices& services, std::function<void()> handler) {
+    return QObject::connect(sender, signal, context, [&services, handler = std::move(handler)] {
+        RunGuarded(services, handler);
+    });
+}
 
 } // namespace kelvo

@@ -47,12 +47,12 @@ HexTextConverter::HexTextConverter(QWidget* parent, PlatformServices& services)
 
     connect(AdvEditString, &EditBox::keyPressed, this, [this] { AdvEditStringKeyDown(); });
     connect(AdvEditHexStr, &EditBox::keyPressed, this, [this] { AdvEditHexStrKeyDown(); });
-    connect(AdvEditHexStr, &EditBox::changed, this,
-            [this] { RunGuarded(services_, [this] { AdvEditHexStrChange(); }); });
-    connect(AdvEditString, &EditBox::changed, this,
-            [this] { RunGuarded(services_, [this] { AdvEditStringChange(); }); });
-    connect(sSpeedButton2, &QToolButton::clicked, this,
-            [this] { RunGuarded(services_, [this] { sSpeedButton2Click(); }); });
+    ConnectGuarded(AdvEditHexStr, &EditBox::changed, this, services_,
+                   [this] { AdvEditHexStrChange(); });
+    ConnectGuarded(AdvEditString, &EditBox::changed, this, services_,
+                   [this] { AdvEditStringChange(); });
+    ConnectGuarded(sSpeedButton2, &QToolButton::clicked, this, services_,
+                   [this] { sSpeedButton2Click(); });
 }
 
 void HexTextConverter::ResetCounters() {

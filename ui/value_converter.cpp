@@ -42,17 +42,15 @@ ValueConverter::ValueConverter(QWidget* parent, PlatformServices& services)
     setTabOrder(AdvEditBin, AdvEditChar);
     setTabOrder(AdvEditChar, sButton4);
 
-    const auto guarded = [this](void (ValueConverter::*handler)()) {
-        return [this, handler] { RunGuarded(services_, [this, handler] { (this->*handler)(); }); };
-    };
     // The key-down handlers: a key in a box makes it the source.
     for (ConverterBox box : kBoxes)
         connect(BoxOf(box), &EditBox::keyPressed, this, [this, box] { ConverterSource = box; });
-    connect(AdvEditDec, &EditBox::changed, this, guarded(&ValueConverter::AdvEditDecChange));
-    connect(AdvEditHex, &EditBox::changed, this, guarded(&ValueConverter::AdvEditHexChange));
-    connect(AdvEditChar, &EditBox::changed, this, guarded(&ValueConverter::AdvEditCharChange));
-    connect(AdvEditBin, &EditBox::changed, this, guarded(&ValueConverter::AdvEditBinChange));
-    connect(sButton4, &QPushButton::clicked, this, guarded(&ValueConverter::sButton4Click));
+    ConnectGuarded(AdvEditDec, &EditBox::changed, this, services_, [this] { AdvEditDecChange(); });
+    ConnectGuarded(AdvEditHex, &EditBox::changed, this, services_, [this] { AdvEditHexChange(); });
+    ConnectGuarded(AdvEditChar, &EditBox::changed, this, services_,
+                   [this] { AdvEditCharChange(); });
+    ConnectGuarded(AdvEditBin, &EditBox::changed, this, services_, [this] { AdvEditBinChange(); });
+    ConnectGuarded(sButton4, &QPushButton::clicked, this, services_, [this] { sButton4Click(); });
 }
 
 EditBox* ValueConverter::BoxOf(ConverterBox box) const {
