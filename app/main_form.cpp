@@ -45,7 +45,8 @@ TMainForm::TMainForm(PlatformServices& services)
     TextReciveUDP = new ResultsPane(this);
     new Panel(this, "sPanel7", {176, 152, 129, 185});
     new Panel(this, "sPanel8", {312, 152, 601, 185});
-    Finder = new FormulaFinder(this);
+    // The finder tries its candidates through the checksum panel's boxes and prints into the pane.
+    Finder = new FormulaFinder(this, services, *Checksums, *TextReciveUDP);
     FindDialog1 = new FindDialog(this);
 
     // The key-code display shares the value converter's panel.

@@ -57,8 +57,7 @@ int main(int argc, char* argv[]) {
     plain.show();
 
     const double baseline = MedianMs([&] { plain.clear(); }, [&] { plain.insert(spaced); });
-    const double paste =
-        MedianMs([&] { data->Assign(""); }, [&] { data->PasteText(spaced); });
+    const double paste = MedianMs([&] { data->Assign(""); }, [&] { data->PasteText(spaced); });
     if (form.Checksums->sLabel2->text() != QStringLiteral("Data: 100000") ||
         form.Checksums->sEdit1->text().isEmpty() || !services.messages.empty()) {
         std::fprintf(stderr, "the paste did not compute the checksums\n");
