@@ -7,7 +7,9 @@
 
 #include "app/virtual_key.h"
 #include "core/number_text.h"
+#include "ui/character_cell.h"
 #include "ui/checksum_panel.h"
+#include "ui/column_graphics.h"
 #include "ui/controls.h"
 #include "ui/edit_box.h"
 #include "ui/error_boundary.h"
@@ -18,6 +20,7 @@
 #include "ui/panel.h"
 #include "ui/platform_services.h"
 #include "ui/results_pane.h"
+#include "ui/seven_segment.h"
 #include "ui/value_converter.h"
 
 namespace kelvo {
@@ -40,11 +43,13 @@ TMainForm::TMainForm(PlatformServices& services)
     Checksums = new ChecksumPanel(this, services);
     Converter = new ValueConverter(this, services);
     HexText = new HexTextConverter(this, services);
-    new Panel(this, "sPanel4", {8, 152, 161, 185});
-    new Panel(this, "sPanel6", {8, 344, 249, 257}, QStringLiteral("s"));
+    // The results pane is created in its place in the tab order but needed by the tools before it.
     TextReciveUDP = new ResultsPane(this);
-    new Panel(this, "sPanel7", {176, 152, 129, 185});
-    new Panel(this, "sPanel8", {312, 152, 601, 185});
+    Cell = new CharacterCell(this, services, *TextReciveUDP);
+    auto* analogPanel = new Panel(this, "sPanel6", {8, 344, 249, 257}, QStringLiteral("s"));
+    // The seven-segment encoder writes its value into the value converter's decimal box.
+    Segments = new SevenSegment(this, services, *Converter->AdvEditDec);
+    Graphics = new ColumnGraphics(this, services, *TextReciveUDP);
     // The finder tries its candidates through the checksum panel's boxes and prints into the pane.
     Finder = new FormulaFinder(this, services, *Checksums, *TextReciveUDP);
     FindDialog1 = new FindDialog(this);
@@ -65,6 +70,17 @@ TMainForm::TMainForm(PlatformServices& services)
     connect(this, &TMainForm::findRequested, FindDialog1, [this] { FindDialog1->Open(); });
     ConnectGuarded(FindDialog1, &FindDialog::findNext, this, services_,
                    [this] { FindDialog1Find(); });
+
+    // In the tab order the pane follows the character cell and the analog panel.
+    QWidget* beforePane = nullptr;
+    for (QWidget* widget = nextInFocusChain(); widget != this;
+         widget = widget->nextInFocusChain()) {
+        if ((Cell->isAncestorOf(widget) || analogPanel->isAncestorOf(widget)) &&
+            (widget->focusPolicy() & Qt::TabFocus))
+            beforePane = widget;
+    }
+    if (beforePane != nullptr)
+        setTabOrder(beforePane, TextReciveUDP);
 
     Checksums->sEditNumber->setFocus();
     if (const QScreen* screen = QGuiApplication::primaryScreen())

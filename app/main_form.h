@@ -6,12 +6,15 @@ class QLabel;
 
 namespace kelvo {
 
+class CharacterCell;
 class ChecksumPanel;
+class ColumnGraphics;
 class FindDialog;
 class FormulaFinder;
 class HexTextConverter;
 class PlatformServices;
 class ResultsPane;
+class SevenSegment;
 class ValueConverter;
 
 // The fixed main window holding every tool panel. It sees every key press before the focused
@@ -28,7 +31,10 @@ class TMainForm : public QWidget {
     ChecksumPanel* Checksums;
     ValueConverter* Converter;
     HexTextConverter* HexText;
+    CharacterCell* Cell;
     ResultsPane* TextReciveUDP;
+    SevenSegment* Segments;
+    ColumnGraphics* Graphics;
     FormulaFinder* Finder;
     FindDialog* FindDialog1;
     QLabel* sLabel21;

@@ -1,6 +1,7 @@
 #include "ui/controls.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 #include "ui/edit_box.h"
 #include "ui/look.h"
@@ -33,6 +34,15 @@ EditBox* AddEditBox(QWidget* parent, const char* name, const QRect& geometry,
     box->setTextMargins(0, 0, 0, 0);
     box->Assign(text);
     return box;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
 }
 
 EditBox* AddResultBox(QWidget* parent, const char* name, const QRect& geometry,

@@ -5,6 +5,7 @@
 #include <string_view>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 namespace kelvo {
@@ -19,6 +20,9 @@ void SetCaption(QLabel* label, const QString& caption);
 // An edit box with its layout text and the tools' bold 13-pixel face.
 EditBox* AddEditBox(QWidget* parent, const char* name, const QRect& geometry,
                     std::string_view text = {});
+// A push button with a hand cursor.
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& geometry);
 // A read-only, centred result box with a hand cursor and its hint.
 EditBox* AddResultBox(QWidget* parent, const char* name, const QRect& geometry,
                       const QString& hint);

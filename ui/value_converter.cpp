@@ -21,10 +21,7 @@ ValueConverter::ValueConverter(QWidget* parent, PlatformServices& services)
     : Panel(parent, "sPanel2", {8, 80, 377, 65}), services_(services) {
     AddLabel(this, "sLabel3", QStringLiteral("Dec"), {34, 8});
     AddLabel(this, "sLabel4", QStringLiteral("Hex"), {116, 8});
-    sButton4 = new QPushButton(QStringLiteral("Binary (sw)"), this);
-    sButton4->setObjectName(QStringLiteral("sButton4"));
-    sButton4->setGeometry(178, 9, 61, 19);
-    sButton4->setCursor(Qt::PointingHandCursor);
+    sButton4 = AddButton(this, "sButton4", QStringLiteral("Binary (sw)"), {178, 9, 61, 19});
     AddLabel(this, "sLabel5", QStringLiteral("Char"), {258, 8});
     AdvEditDec = AddEditBox(this, "AdvEditDec", {14, 32, 65, 24});
     AdvEditHex = AddEditBox(this, "AdvEditHex", {90, 32, 72, 24});

@@ -15,8 +15,8 @@
 #include "ui/edit_box.h"
 #include "ui/find_dialog.h"
 #include "ui/panel.h"
+#include "ui/rectangle_shape.h"
 #include "ui/results_pane.h"
-#include "ui/shape.h"
 #include "ui/text_bytes.h"
 
 namespace kelvo::scenario {
@@ -352,7 +352,7 @@ void ScenarioRunner::Perform(const Step& step) {
                std::to_string(Number(step, 1)) + " " + std::to_string(Number(step, 2)),
                std::to_string(start) + " " + std::to_string(length));
     } else if (verb == "expect-color") {
-        auto* shape = qobject_cast<Shape*>(Require(step, 0));
+        auto* shape = qobject_cast<RectangleShape*>(Require(step, 0));
         if (shape == nullptr)
             Fail(step.args[0].value + " is not a shape");
         Expect("colour ", QString::fromStdString(step.args.at(1).value).toUpper().toStdString(),

@@ -7,11 +7,12 @@ namespace kelvo {
 
 // A filled rectangle that reports mouse presses; the pixel editors keep their pixels and
 // segments as the fill colours of such squares.
-class Shape : public QWidget {
+class RectangleShape : public QWidget {
     Q_OBJECT
 
   public:
-    Shape(QWidget* parent, const char* name, const QRect& geometry, const QColor& fill);
+    RectangleShape(QWidget* parent, const QString& name, const QRect& geometry, const QColor& fill,
+                   const QColor& outline = Qt::black);
 
     [[nodiscard]] QColor Fill() const { return fill_; }
     void SetFill(const QColor& fill);
@@ -25,6 +26,7 @@ class Shape : public QWidget {
 
   private:
     QColor fill_;
+    QColor outline_;
 };
 
 } // namespace kelvo
