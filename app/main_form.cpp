@@ -7,6 +7,7 @@
 
 #include "app/virtual_key.h"
 #include "core/number_text.h"
+#include "ui/analog_panel.h"
 #include "ui/character_cell.h"
 #include "ui/checksum_panel.h"
 #include "ui/column_graphics.h"
@@ -46,7 +47,7 @@ TMainForm::TMainForm(PlatformServices& services)
     // The results pane is created in its place in the tab order but needed by the tools before it.
     TextReciveUDP = new ResultsPane(this);
     Cell = new CharacterCell(this, services, *TextReciveUDP);
-    auto* analogPanel = new Panel(this, "sPanel6", {8, 344, 249, 257}, QStringLiteral("s"));
+    Analog = new AnalogPanel(this, services, *TextReciveUDP, [this] { return decimalSeparator_; });
     // The seven-segment encoder writes its value into the value converter's decimal box.
     Segments = new SevenSegment(this, services, *Converter->AdvEditDec);
     Graphics = new ColumnGraphics(this, services, *TextReciveUDP);
@@ -75,7 +76,7 @@ TMainForm::TMainForm(PlatformServices& services)
     QWidget* beforePane = nullptr;
     for (QWidget* widget = nextInFocusChain(); widget != this;
          widget = widget->nextInFocusChain()) {
-        if ((Cell->isAncestorOf(widget) || analogPanel->isAncestorOf(widget)) &&
+        if ((Cell->isAncestorOf(widget) || Analog->isAncestorOf(widget)) &&
             (widget->focusPolicy() & Qt::TabFocus))
             beforePane = widget;
     }

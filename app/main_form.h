@@ -6,6 +6,7 @@ class QLabel;
 
 namespace kelvo {
 
+class AnalogPanel;
 class CharacterCell;
 class ChecksumPanel;
 class ColumnGraphics;
@@ -32,6 +33,7 @@ class TMainForm : public QWidget {
     ValueConverter* Converter;
     HexTextConverter* HexText;
     CharacterCell* Cell;
+    AnalogPanel* Analog;
     ResultsPane* TextReciveUDP;
     SevenSegment* Segments;
     ColumnGraphics* Graphics;

@@ -35,6 +35,14 @@ std::int32_t CheckedInt32(long double integral) {
     return static_cast<std::int32_t>(integral);
 }
 
+std::int64_t CheckedInt64(long double integral) {
+    // 2^63 is exact in extended precision; NaN fails both comparisons.
+    constexpr long double kLimit = 9223372036854775808.0L;
+    if (!(integral >= -kLimit && integral < kLimit))
+        throw FloatError(FloatError::Kind::InvalidOperation);
+    return static_cast<std::int64_t>(integral);
+}
+
 } // namespace
 
 FloatError::FloatError(Kind kind) : std::runtime_error(FloatErrorText(kind)), kind_(kind) {}
@@ -65,6 +73,21 @@ std::int32_t CheckedTrunc(long double value) {
 std::int32_t CheckedRound(long double value) {
     // remainder() rounds the quotient to even and is exact, whatever the rounding mode.
     return CheckedInt32(value - std::remainder(value, 1.0L));
+}
+
+std::int64_t CheckedTrunc64(long double value) {
+    return CheckedInt64(std::trunc(value));
+}
+
+std::int64_t CheckedRound64(long double value) {
+    return CheckedInt64(value - std::remainder(value, 1.0L));
+}
+
+double CheckedToDouble(long double value) {
+    const auto stored = static_cast<double>(value);
+    if (std::isinf(stored) && std::isfinite(value))
+        throw FloatError(FloatError::Kind::Overflow);
+    return stored;
 }
 
 } // namespace kelvo

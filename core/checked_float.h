@@ -23,4 +23,11 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 // Nearest integer, halves to the even neighbour; outside the 32-bit range is invalid.
 [[nodiscard]] std::int32_t CheckedRound(long double value);
 
+// The same for the signed 64-bit range.
+[[nodiscard]] std::int64_t CheckedTrunc64(long double value);
+[[nodiscard]] std::int64_t CheckedRound64(long double value);
+// Stores an extended value as a double, rounding to nearest; a finite value beyond the double
+// range overflows.
+[[nodiscard]] double CheckedToDouble(long double value);
+
 } // namespace kelvo

@@ -28,6 +28,15 @@ constexpr Operation kTrunc = [](long double a, long double) -> long double {
 constexpr Operation kRound = [](long double a, long double) -> long double {
     return CheckedRound(a);
 };
+constexpr Operation kTrunc64 = [](long double a, long double) -> long double {
+    return static_cast<long double>(CheckedTrunc64(a));
+};
+constexpr Operation kRound64 = [](long double a, long double) -> long double {
+    return static_cast<long double>(CheckedRound64(a));
+};
+constexpr Operation kToDouble = [](long double a, long double) -> long double {
+    return CheckedToDouble(a);
+};
 
 struct Row {
     const char* name;
@@ -62,6 +71,14 @@ constexpr Row kResults[] = {
     {"Round", kRound, -1.4L, 0, -1},
     {"Round", kRound, 2147483647.4L, 0, 2147483647},
     {"Round", kRound, -2147483648.5L, 0, -2147483648.0L},
+    {"Trunc64", kTrunc64, 254.999999999999999L, 0, 254},
+    {"Trunc64", kTrunc64, 9223372036854775807.0L, 0, 9223372036854775807.0L},
+    {"Trunc64", kTrunc64, -9223372036854775808.0L, 0, -9223372036854775808.0L},
+    {"Round64", kRound64, 4294967296.5L, 0, 4294967296.0L},
+    {"Round64", kRound64, -0.5L, 0, 0},
+    {"ToDouble", kToDouble, 0.1L, 0, static_cast<long double>(0.1)},
+    {"ToDouble", kToDouble, 1e-4000L, 0, 0},
+    {"ToDouble", kToDouble, kInf, 0, kInf},
 };
 
 TEST(CheckedFloat, ComputesResults) {
@@ -106,6 +123,10 @@ constexpr ErrorRow kErrors[] = {
      "Invalid floating point operation"},
     {"Round", kRound, kNaN, 0, Kind::InvalidOperation, "Invalid floating point operation"},
     {"Round", kRound, -kInf, 0, Kind::InvalidOperation, "Invalid floating point operation"},
+    {"Trunc64", kTrunc64, 9223372036854775808.0L, 0, Kind::InvalidOperation,
+     "Invalid floating point operation"},
+    {"Round64", kRound64, kNaN, 0, Kind::InvalidOperation, "Invalid floating point operation"},
+    {"ToDouble", kToDouble, 1e400L, 0, Kind::Overflow, "Floating point overflow"},
 };
 
 TEST(CheckedFloat, RaisesErrors) {
