@@ -1,7 +1,10 @@
 #include "app/auxiliary_window.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+
+#include "ui/look.h"
 
 namespace kelvo {
 
@@ -11,8 +14,30 @@ AuxiliaryWindow::AuxiliaryWindow(const char* name, const QString& caption, QSize
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(caption);
     setFixedSize(clientSize);
+    setFont(PixelFont(11));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, colours.color(QPalette::Button));
+    setPalette(colours);
+    setAutoFillBackground(true);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void AuxiliaryWindow::ShowInFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+ChartImage::ChartImage(QWidget* parent, const QRect& geometry, Painter paint)
+    : QWidget(parent), paint_(paint) {
+    setObjectName(QStringLiteral("Image1"));
+    setGeometry(geometry);
+}
+
+void ChartImage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paint_(painter);
 }
 
 } // namespace kelvo

@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
+#include "app/shell_open.h"
 #include "core/codepage.h"
 #include "ui/text_bytes.h"
 
@@ -35,10 +38,19 @@ void DesktopServices::Tone(int frequencyHz, int durationMs) {
 
 void DesktopServices::Open(std::string_view name) {
     const QString target = ToQString(name);
-    if (target.contains(QLatin1Char(':')))
+    // Web and mail addresses go to the desktop's default handlers.
+    if (target.contains(QLatin1Char(':'))) {
         QDesktopServices::openUrl(QUrl(target));
-    else
-        QProcess::startDetached(target, {});
+        return;
+    }
+    // The first program of the desktop that does the job; none installed means nothing happens.
+    for (const ShellCommand& command : ShellCandidates(name, QDir::homePath())) {
+        const QString executable = QStandardPaths::findExecutable(command.program);
+        if (!executable.isEmpty()) {
+            QProcess::startDetached(executable, command.arguments);
+            return;
+        }
+    }
 }
 
 char DesktopServices::DecimalSeparator() {

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
+#include "app/art/glyphs.h"
 #include "app/desktop_services.h"
 #include "app/windows.h"
 #include "ui/look.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kelvo Calculator"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(kelvo::PixelFont(11));
+    QApplication::setWindowIcon(kelvo::GlyphIcon(kelvo::Glyph::Application));
 
     kelvo::DesktopServices services;
     const kelvo::Windows windows = kelvo::CreateWindows(services);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "app/auxiliary_window.h"
 #include "app/virtual_key.h"
 #include "core/number_text.h"
 #include "ui/analog_panel.h"
@@ -17,6 +18,7 @@
 #include "ui/find_dialog.h"
 #include "ui/formula_finder.h"
 #include "ui/hex_text_converter.h"
+#include "ui/key_preview.h"
 #include "ui/look.h"
 #include "ui/panel.h"
 #include "ui/platform_services.h"
@@ -54,6 +56,7 @@ TMainForm::TMainForm(PlatformServices& services)
     // The finder tries its candidates through the checksum panel's boxes and prints into the pane.
     Finder = new FormulaFinder(this, services, *Checksums, *TextReciveUDP);
     FindDialog1 = new FindDialog(this);
+    Launcher = new ToolLauncher(this, services, auxiliary_);
 
     // The key-code display shares the value converter's panel.
     sLabel21 = AddLabel(Converter, "sLabel21", QStringLiteral("Key Down:"), {300, 9});
@@ -87,31 +90,16 @@ TMainForm::TMainForm(PlatformServices& services)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    qApp->installEventFilter(this);
-}
-
-bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-        return false;
-    auto* widget = static_cast<QWidget*>(watched);
-    // A key the focused control leaves unused travels on to its parents; the window previews it
-    // only once, on its way to the first receiver.
-    const QWidget* firstReceiver = focusWidget() ? focusWidget() : this;
-    if (widget != firstReceiver || widget->window() != this)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    RunGuarded(services_, [&] { FormKeyDown(VirtualKeyFromQt(key->key()), key->modifiers()); });
-    return false;
+    new KeyPreview(this, [this](const QKeyEvent& key) {
+        RunGuarded(services_, [&] { FormKeyDown(VirtualKeyFromQt(key.key()), key.modifiers()); });
+    });
 }
 
 void TMainForm::FormKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers) {
     SetCaption(sLabelKeyPrev, QString::fromStdString("d\"" + FormatDecimal(virtualKey) + "\"/0x" +
                                                      FormatHex(virtualKey, 2)));
-    if (virtualKey == 112 && formHelp_ != nullptr) {
-        formHelp_->show();
-        formHelp_->raise();
-        formHelp_->activateWindow();
-    }
+    if (virtualKey == 112 && auxiliary_.FormHelp != nullptr)
+        auxiliary_.FormHelp->ShowInFront();
     if (virtualKey == 70 && modifiers.testFlag(Qt::ControlModifier))
         emit findRequested();
 }

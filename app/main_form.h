@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "app/tool_launcher.h"
+
 class QLabel;
 
 namespace kelvo {
@@ -26,7 +28,8 @@ class TMainForm : public QWidget {
   public:
     explicit TMainForm(PlatformServices& services);
 
-    void SetHelpWindow(QWidget* formHelp) { formHelp_ = formHelp; }
+    // The auxiliary windows are created after the main window.
+    void SetAuxiliaryWindows(const AuxiliaryWindows& windows) { auxiliary_ = windows; }
     [[nodiscard]] char DecimalSeparator() const { return decimalSeparator_; }
 
     ChecksumPanel* Checksums;
@@ -39,6 +42,7 @@ class TMainForm : public QWidget {
     ColumnGraphics* Graphics;
     FormulaFinder* Finder;
     FindDialog* FindDialog1;
+    ToolLauncher* Launcher;
     QLabel* sLabel21;
     QLabel* sLabelKeyPrev;
 
@@ -47,7 +51,6 @@ class TMainForm : public QWidget {
     void findRequested();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -59,7 +62,7 @@ class TMainForm : public QWidget {
     void RepaintNow();
 
     PlatformServices& services_;
-    QWidget* formHelp_ = nullptr;
+    AuxiliaryWindows auxiliary_;
     char decimalSeparator_;
     bool repainting_ = false;
 };

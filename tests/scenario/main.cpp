@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/art/glyphs.h"
 #include "scenario_runner.h"
 #include "ui/look.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kelvo Calculator"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(kelvo::PixelFont(11));
+    QApplication::setWindowIcon(kelvo::GlyphIcon(kelvo::Glyph::Application));
 
     int passed = 0;
     int failed = 0;

@@ -372,7 +372,9 @@ void ScenarioRunner::Perform(const Step& step) {
         Expect("left ", std::to_string(Number(step, 1)), std::to_string(Require(step, 0)->x()));
     } else if (verb == "expect-focus") {
         QWidget* widget = Require(step, 0);
-        const QWidget* focused = widget->window()->focusWidget();
+        // A window has the focus when it is the active window.
+        const QWidget* focused =
+            widget->isWindow() ? QApplication::activeWindow() : widget->window()->focusWidget();
         Expect("focus on ", step.args[0].value,
                focused ? focused->objectName().toStdString() : std::string("nothing"));
     } else if (verb == "expect-messages") {

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace kelvo {
+
+// The project's own addresses, shown in the link labels of the main and the About window.
+inline constexpr const char* kWebText = "kelvo.example";
+inline constexpr const char* kWebAddress = "https://kelvo.example/";
+inline constexpr const char* kMailText = "hello@kelvo.example";
+inline constexpr const char* kMailAddress = "mailto:hello@kelvo.example";
+inline constexpr const char* kProgrammer = "Kelvo Calculator team";
+
+} // namespace kelvo
