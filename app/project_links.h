@@ -5,8 +5,8 @@ namespace kelvo {
 // The project's own addresses, shown in the link labels of the main and the About window.
 inline constexpr const char* kWebText = "kelvo.example";
 inline constexpr const char* kWebAddress = "https://kelvo.example/";
-inline constexpr const char* kMailText = "hello@kelvo.example";
-inline constexpr const char* kMailAddress = "mailto:hello@kelvo.example";
-inline constexpr const char* kProgrammer = "Kelvo Calculator team";
+inline constexpr const char* kMailText = "hi@kelvo.example";
+inline constexpr const char* kMailAddress = "mailto:hi@kelvo.example";
+inline constexpr const char* kProgrammer = "Kelvo team";
 
 } // namespace kelvo
