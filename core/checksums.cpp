@@ -1,19 +1,10 @@
 #include "core/checksums.h"
 
+#include "core/digit_filters.h"
 #include "core/number_text.h"
 
 namespace kelvo {
 namespace {
-
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 std::string LastTwoHexDigits(std::uint32_t sum) {
     return FormatHex(static_cast<std::int32_t>(sum & 0xFF), 2);

@@ -5,20 +5,11 @@
 #include <utility>
 
 #include "core/checksums.h"
+#include "core/digit_filters.h"
 #include "core/number_text.h"
 
 namespace kelvo {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 int Width(CrcSweep sweep) {
     return sweep == CrcSweep::Crc16 ? 16 : 8;
@@ -101,8 +92,8 @@ FedSample ReadFedSample(std::string_view text, CrcSweep sweep) {
     sample.bytes.reserve(count);
     for (std::size_t n = 0; n < count; ++n) {
         const std::size_t k = sweep == CrcSweep::RotatedCrc8 ? count - 1 - n : n;
-        const int high = HexDigit(text[2 * k]);
-        const int low = HexDigit(text[2 * k + 1]);
+        const int high = HexDigitValue(text[2 * k]);
+        const int low = HexDigitValue(text[2 * k + 1]);
         if (high < 0 || low < 0) {
             sample.badPair = "$" + std::string(text.substr(2 * k, 2));
             break;
@@ -132,7 +123,7 @@ std::optional<std::uint32_t> ChecksumValue(std::string_view text, int digits) {
         return std::nullopt;
     std::uint32_t value = 0;
     for (char c : text) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0 || (c >= 'a' && c <= 'f'))
             return std::nullopt;
         value = value * 16 + static_cast<std::uint32_t>(digit);

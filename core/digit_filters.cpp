@@ -1,7 +1,6 @@
 #include "core/digit_filters.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace kelvo {
 namespace {
@@ -20,13 +19,21 @@ std::string KeepDecimalDigits(std::string_view text) {
 }
 
 std::string KeepHexDigits(std::string_view text) {
-    return KeepIf(text, [](char c) {
-        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-    });
+    return KeepIf(text, [](char c) { return HexDigitValue(c) >= 0; });
 }
 
 std::string KeepBinaryDigits(std::string_view text) {
     return KeepIf(text, [](char c) { return c == '0' || c == '1'; });
+}
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 } // namespace kelvo

@@ -11,4 +11,7 @@ namespace kelvo {
 [[nodiscard]] std::string KeepHexDigits(std::string_view text);
 [[nodiscard]] std::string KeepBinaryDigits(std::string_view text);
 
+// The value of a hex digit of either case, or -1 for any other character.
+[[nodiscard]] int HexDigitValue(char c);
+
 } // namespace kelvo

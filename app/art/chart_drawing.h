@@ -4,17 +4,13 @@
 #include <QPainter>
 #include <QStringList>
 
+#include "ui/look.h"
+
 namespace kelvo::chart {
 
-// Liberation Sans and Arimo share Arial's metrics, so the hand-placed labels fit wherever the
-// chart is shown.
+// The program's face, in the italic the DTMF letters need.
 inline QFont SansFont(int pixelSize, bool bold = false, bool italic = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                      QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
+    QFont font = PixelFont(pixelSize, bold);
     font.setItalic(italic);
     return font;
 }

@@ -2,18 +2,10 @@
 
 #include <stdexcept>
 
+#include "core/digit_filters.h"
+
 namespace kelvo::scenario {
 namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 [[noreturn]] void Fail(int line, const std::string& reason) {
     throw std::runtime_error(std::to_string(line) + ": " + reason);
@@ -48,8 +40,8 @@ std::size_t ReadText(const std::string& line, std::size_t pos, int lineNo, std::
             out += '\t';
             break;
         case 'x': {
-            const int high = pos + 1 < line.size() ? HexValue(line[pos + 1]) : -1;
-            const int low = pos + 2 < line.size() ? HexValue(line[pos + 2]) : -1;
+            const int high = pos + 1 < line.size() ? HexDigitValue(line[pos + 1]) : -1;
+            const int low = pos + 2 < line.size() ? HexDigitValue(line[pos + 2]) : -1;
             if (high < 0 || low < 0)
                 Fail(lineNo, "\\x needs two hex digits");
             out += static_cast<char>(high * 16 + low);
