@@ -9,6 +9,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo Calculator"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.kelvo.Calculator"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(kelvo::PixelFont(11));
     QApplication::setWindowIcon(kelvo::GlyphIcon(kelvo::Glyph::Application));
