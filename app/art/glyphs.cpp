@@ -1,5 +1,6 @@
 #include "app/art/glyphs.h"
 
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -378,17 +379,51 @@ void PaintGlyph(QPainter& painter, Glyph glyph, const QRectF& box) {
     painter.restore();
 }
 
-QIcon GlyphIcon(Glyph glyph) {
-    QIcon icon;
-    for (const int size : kIconSizes) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+namespace {
+
+// Draws the glyph when a size is first asked for, at exactly that size and screen resolution,
+// so start-up renders nothing and every scale stays crisp.
+class GlyphIconEngine : public QIconEngine {
+  public:
+    explicit GlyphIconEngine(Glyph glyph) : glyph_(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        PaintGlyph(*painter, glyph_, rect);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
+        // Qt asks for the size in device pixels already.
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        PaintGlyph(painter, glyph, QRectF(0, 0, size, size));
+        PaintGlyph(painter, glyph_, QRectF(QPointF(0, 0), QSizeF(image.size())));
         painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
+        QPixmap pixmap = QPixmap::fromImage(image);
+        pixmap.setDevicePixelRatio(scale);
+        return pixmap;
     }
-    return icon;
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : kIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new GlyphIconEngine(glyph_); }
+
+  private:
+    Glyph glyph_;
+};
+
+} // namespace
+
+QIcon GlyphIcon(Glyph glyph) {
+    return QIcon(new GlyphIconEngine(glyph));
 }
 
 } // namespace kelvo
