@@ -109,8 +109,8 @@ void EditBox::PasteText(const QString& pasted) {
     if (result != text()) {
         {
             FlagGuard guard(assigning_);
-            // insert() keeps the paste undoable; upper case may still change the rest.
-            insert(fitted);
+            // insert() keeps the paste undoable; text assigned by code may still need upper case.
+            insert(UpperIfSet(fitted));
             if (text() != result)
                 setText(result);
         }
