@@ -301,14 +301,18 @@ void ScenarioRunner::Perform(const Step& step) {
         const int start = Number(step, 1);
         const int length = verb == "select" ? Number(step, 2) : 0;
         if (auto* box = qobject_cast<EditBox*>(widget)) {
+            // A person can select only within the text.
+            const auto size = static_cast<int>(box->text().size());
+            const int from = std::min(start, size);
             if (length > 0)
-                box->setSelection(start, length);
+                box->setSelection(from, std::min(length, size - from));
             else
-                box->setCursorPosition(start);
+                box->setCursorPosition(from);
         } else if (auto* pane = qobject_cast<QPlainTextEdit*>(widget)) {
             QTextCursor cursor = pane->textCursor();
-            cursor.setPosition(start);
-            cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+            const int size = pane->document()->characterCount() - 1;
+            cursor.setPosition(std::min(start, size));
+            cursor.setPosition(std::min(start + length, size), QTextCursor::KeepAnchor);
             pane->setTextCursor(cursor);
         } else {
             Fail(step.args[0].value + " has no caret");

@@ -28,9 +28,14 @@ class ScenarioRunner {
     ScenarioRunner& operator=(const ScenarioRunner&) = delete;
 
     [[nodiscard]] std::optional<Failure> Run(const Script& script);
+    // One step; a failed check throws std::runtime_error with the message.
+    void Perform(const Step& step);
+
+    [[nodiscard]] const Windows& GetWindows() const { return windows_; }
+    [[nodiscard]] RecordingServices& Services() { return services_; }
+    [[nodiscard]] QWidget* FindControl(const std::string& name) const { return Find(name); }
 
   private:
-    void Perform(const Step& step);
     [[nodiscard]] QWidget* Find(const std::string& name) const;
     [[nodiscard]] QWidget* Require(const Step& step, std::size_t index) const;
 
