@@ -21,12 +21,13 @@ char32_t CharFromByte(unsigned char byte) {
 }
 
 std::optional<unsigned char> ByteFromChar(char32_t ch) {
+    // Most text is ASCII or Latin-1, which the code page keeps as it is.
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return static_cast<unsigned char>(ch);
     for (unsigned i = 0; i < kHighControls.size(); ++i) {
         if (kHighControls[i] == ch)
             return static_cast<unsigned char>(0x80 + i);
     }
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return static_cast<unsigned char>(ch);
     return std::nullopt;
 }
 
