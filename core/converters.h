@@ -15,7 +15,6 @@ struct ConvertedValue {
     std::string hex;
     std::string character;
     std::string binary;
-    bool operator==(const ConvertedValue&) const = default;
 };
 
 // The forms shown when the source box holds `cleaned` (already cleaned to the digits of its

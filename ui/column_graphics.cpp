@@ -5,7 +5,6 @@
 #include "ui/click_label.h"
 #include "ui/controls.h"
 #include "ui/error_boundary.h"
-#include "ui/look.h"
 #include "ui/rectangle_shape.h"
 #include "ui/results_pane.h"
 
@@ -31,10 +30,7 @@ ColumnGraphics::ColumnGraphics(QWidget* parent, PlatformServices& services, Resu
         auto* label =
             new ClickLabel(QStringLiteral("%1").arg(column + 1, 2, 10, QLatin1Char('0')), this);
         label->setObjectName(QStringLiteral("sLabel_C_%1").arg(column));
-        label->setFont(PixelFont(11));
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, LabelColor());
-        label->setPalette(colours);
+        StyleLabel(label, 11);
         label->setGeometry(ColumnLeft(column), 18, 12, 13);
         ColumnLabels[static_cast<std::size_t>(column)] = label;
         ConnectGuarded(label, &ClickLabel::clicked, this, services_,

@@ -8,14 +8,18 @@
 
 namespace kelvo {
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoint position,
-                 int pixelSize) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
+void StyleLabel(QLabel* label, int pixelSize) {
     label->setFont(PixelFont(pixelSize));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, LabelColor());
     label->setPalette(palette);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QPoint position,
+                 int pixelSize) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    StyleLabel(label, pixelSize);
     label->move(position);
     label->adjustSize();
     return label;
