@@ -3,10 +3,12 @@
 
 #include "app/art/glyphs.h"
 #include "app/desktop_services.h"
+#include "app/heap_tuning.h"
 #include "app/windows.h"
 #include "ui/look.h"
 
 int main(int argc, char* argv[]) {
+    kelvo::KeepLargeBlocksInHeap();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo Calculator"));
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kelvo.Calculator"));

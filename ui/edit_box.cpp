@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "core/codepage.h"
+#include "ui/look.h"
 #include "ui/text_bytes.h"
 
 namespace kelvo {
@@ -42,6 +43,7 @@ EditBox::EditBox(QWidget* parent, const char* name) : QLineEdit(parent) {
     setMaxLength(std::numeric_limits<int>::max());
     setAcceptDrops(false);
     setDragEnabled(false);
+    setFont(WithoutShaping(font()));
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!assigning_)
             emit changed();
@@ -124,6 +126,14 @@ void EditBox::PasteText(const QString& pasted) {
     } else {
         setCursorPosition(std::min(start + static_cast<int>(fitted.size()), length));
     }
+}
+
+void EditBox::changeEvent(QEvent* event) {
+    // Whatever font the panel gives the box, it keeps the unshaped strategy.
+    if (event->type() == QEvent::FontChange &&
+        (font().styleStrategy() & QFont::PreferNoShaping) == 0)
+        setFont(WithoutShaping(font()));
+    QLineEdit::changeEvent(event);
 }
 
 void EditBox::keyPressEvent(QKeyEvent* event) {

@@ -13,4 +13,9 @@ QFont PixelFont(int pixelSize, bool bold) {
     return font;
 }
 
+QFont WithoutShaping(QFont font) {
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
 } // namespace kelvo

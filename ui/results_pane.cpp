@@ -14,7 +14,7 @@ namespace kelvo {
 ResultsPane::ResultsPane(QWidget* parent) : QPlainTextEdit(parent) {
     setObjectName(QStringLiteral("TextReciveUDP"));
     setGeometry(264, 344, 553, 257);
-    setFont(PixelFont(13));
+    setFont(WithoutShaping(PixelFont(13)));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

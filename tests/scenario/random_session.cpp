@@ -13,6 +13,7 @@
 #include <regex>
 
 #include "app/art/glyphs.h"
+#include "app/heap_tuning.h"
 #include "core/checksums.h"
 #include "core/number_text.h"
 #include "core/pixel_codes.h"
@@ -271,6 +272,7 @@ class Session {
 } // namespace kelvo::scenario
 
 int main(int argc, char* argv[]) {
+    kelvo::KeepLargeBlocksInHeap();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kelvo Calculator"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
