@@ -12,14 +12,17 @@ for tool in Xvfb xdotool xwininfo; do
 done
 
 if [ -z "${DISPLAY:-}" ]; then
-    export DISPLAY=:87
-    Xvfb "$DISPLAY" -screen 0 1280x800x24 > /dev/null 2>&1 &
+    # Xvfb picks a free display and writes its number once it accepts clients.
+    number_file=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1280x800x24 3> "$number_file" > /dev/null 2>&1 &
     xvfb=$!
-    trap 'kill $xvfb' EXIT
+    trap 'kill $xvfb 2> /dev/null; rm -f "$number_file"' EXIT
     for ((try = 0; try < 500; try++)); do
-        xwininfo -root > /dev/null 2>&1 && break
+        [ -s "$number_file" ] && break
         sleep 0.01
     done
+    [ -s "$number_file" ] || { echo "Xvfb did not start"; exit 2; }
+    export DISPLAY=":$(head -n 1 "$number_file")"
 fi
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
