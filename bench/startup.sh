@@ -12,9 +12,10 @@ for tool in Xvfb xdotool xwininfo; do
 done
 
 if [ -z "${DISPLAY:-}" ]; then
-    # Xvfb picks a free display and writes its number once it accepts clients.
+    # Xvfb picks a free display and writes its number once it accepts clients; -noreset keeps it
+    # from resetting (and refusing clients for a moment) each time a measured run ends.
     number_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1280x800x24 3> "$number_file" > /dev/null 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 3> "$number_file" > /dev/null 2>&1 &
     xvfb=$!
     trap 'kill $xvfb 2> /dev/null; rm -f "$number_file"' EXIT
     for ((try = 0; try < 500; try++)); do
