@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
+#include <optional>
 
 #include "core/digit_filters.h"
 #include "core/number_text.h"
@@ -176,18 +178,93 @@ void ChecksumPanel::sSpeedButton1Click() {
     InvertResults();
 }
 
+bool ChecksumPanel::EveryParameterReadable() const {
+    try {
+        for (const EditBox* box :
+             {AdvEdit_InitCRC8, AdvEdit_PolyCrc8, AdvEdit_InitCRC16, AdvEdit_PolyCrc16})
+            (void)ParseHexBox(box);
+    } catch (const ConversionError&) {
+        return false;
+    }
+    return true;
+}
+
 void ChecksumPanel::sButton3Click() {
     services_.Tone(600, 70);
     const std::string digits = sEditNumber->Bytes();
+    // Each press can multiply the data, and a few presses with a long filler would grow it
+    // beyond what the box can lay out; the data is then left as it is.
+    const auto fits = [this](std::size_t length, std::size_t remaining) {
+        const std::size_t fillerDigits = KeepHexDigits(AdvEdit_AddChar->Bytes()).size();
+        return length + remaining * (fillerDigits + 1) <= kLongestExpansion;
+    };
+    const auto refuse = [this] {
+        services_.ShowInfo("The expanded data would be longer than " +
+                           std::to_string(kLongestExpansion) + " digits.");
+    };
+    if (!fits(0, digits.size())) {
+        refuse();
+        return;
+    }
     sEditNumber->Assign("");
     const QPointer<ChecksumPanel> alive(this);
-    for (char digit : digits) {
-        // The box repaints while it grows, and the user's events run between the steps.
-        QCoreApplication::processEvents();
-        if (!alive)
-            return;
-        sEditNumber->Assign(sEditNumber->Bytes() + AdvEdit_AddChar->Bytes() + digit);
+    // Every character grows the box by the filler and the character, and every growth runs the
+    // change handler over the whole data: done one by one, a long text takes quadratic time.
+    // Between two rounds of the user's events, though, only the last growth can be seen, unless
+    // a parameter box is malformed and every growth reports it. So while the parameters read
+    // well, the cleaned growths are collected and written at once when events are due; the
+    // rounds come at least every `eventInterval_`, and take at most half of the time.
+    std::optional<std::string> collected;
+    std::string fillerDigits;
+    bool fillerIsClean = true;
+    bool lastGrowthCleaned = false;
+    auto interval = eventInterval_;
+    auto roundStart = std::chrono::steady_clock::now();
+    const auto writeCollected = [&] {
+        sEditNumber->Assign(*collected);
+        collected.reset();
+        // The last growth, written on its own, would have been cleaned, leaving the caret at
+        // the end.
+        if (lastGrowthCleaned && sEditNumber->cursorPosition() == 0)
+            sEditNumber->setCursorPosition(static_cast<int>(sEditNumber->text().size()));
+    };
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        const char digit = digits[i];
+        if (collected && std::chrono::steady_clock::now() - roundStart >= interval) {
+            const auto writeStart = std::chrono::steady_clock::now();
+            writeCollected();
+            interval =
+                std::max(eventInterval_, std::chrono::duration_cast<std::chrono::milliseconds>(
+                                             std::chrono::steady_clock::now() - writeStart));
+        }
+        if (!collected) {
+            // The box repaints while it grows, and the user's events run between the steps.
+            QCoreApplication::processEvents();
+            if (!alive)
+                return;
+            roundStart = std::chrono::steady_clock::now();
+            if (!fits(static_cast<std::size_t>(sEditNumber->text().size()), digits.size() - i)) {
+                refuse();
+                return;
+            }
+            if (eventInterval_.count() > 0 && EveryParameterReadable()) {
+                collected = sEditNumber->Bytes();
+                const std::string filler = AdvEdit_AddChar->Bytes();
+                fillerDigits = KeepHexDigits(filler);
+                fillerIsClean = fillerDigits.size() == filler.size();
+            }
+        }
+        if (collected) {
+            *collected += fillerDigits;
+            lastGrowthCleaned = !fillerIsClean || HexDigitValue(digit) < 0;
+            if (HexDigitValue(digit) >= 0)
+                *collected += digit;
+        } else {
+            sEditNumber->Assign(sEditNumber->Bytes() + AdvEdit_AddChar->Bytes() + digit);
+        }
     }
+    if (collected)
+        writeCollected();
 }
 
 } // namespace kelvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 
 #include "core/checksums.h"
@@ -28,6 +30,11 @@ class ChecksumPanel : public Panel {
     [[nodiscard]] LazyPolynomial Crc8Polynomial() const;
     [[nodiscard]] LazyPolynomial Crc16Polynomial() const;
 
+    // The longest data "_" makes; a megabyte is expected, and four million digits still lay out.
+    static constexpr std::size_t kLongestExpansion = std::size_t{1} << 22;
+    // How often "_" hands the window its events at least; 0 means before every character.
+    void SetEventInterval(std::chrono::milliseconds interval) { eventInterval_ = interval; }
+
     std::uint8_t Crc8Register = 0;
     std::uint32_t Crc16Register = 0;
 
@@ -54,8 +61,10 @@ class ChecksumPanel : public Panel {
     void sSpeedButton1Click();
     void sButton3Click();
     void InvertResults();
+    [[nodiscard]] bool EveryParameterReadable() const;
 
     PlatformServices& services_;
+    std::chrono::milliseconds eventInterval_{5};
 };
 
 } // namespace kelvo

@@ -15,6 +15,7 @@
 #include "app/art/glyphs.h"
 #include "app/heap_tuning.h"
 #include "core/checksums.h"
+#include "core/digit_filters.h"
 #include "core/number_text.h"
 #include "core/pixel_codes.h"
 #include "scenario_runner.h"
@@ -33,12 +34,14 @@ namespace {
 constexpr qint64 kActionBoundMs = 5000;
 constexpr qint64 kLongPasteBoundMs = 30000;
 constexpr std::size_t kLongPaste = 1 << 20;
+constexpr std::size_t kLongestRandomExpansion = 1 << 16;
 
 // The texts the program's own message boxes can show.
 const std::regex kOwnMessages(
     "error: '[\\s\\S]*' is not a valid (integer|floating point) value\\.|"
     "error: Floating point division by zero\\.|error: Invalid floating point operation\\.|"
-    "error: Floating point overflow\\.|info: Not 8 bits!|info: Could not find \"[\\s\\S]*\"");
+    "error: Floating point overflow\\.|info: Not 8 bits!|info: Could not find \"[\\s\\S]*\"|"
+    "info: The expanded data would be longer than 4194304 digits\\.");
 
 class Session {
   public:
@@ -124,6 +127,24 @@ class Session {
         return qobject_cast<EditBox*>(runner_.FindControl(name));
     }
 
+    // The data length "_" would make: the data grows quickly, and the later actions on it too
+    // are kept to a size a person would work on.
+    [[nodiscard]] std::size_t ExpandedLength() const {
+        const std::string filler = KeepHexDigits(Box("AdvEdit_AddChar")->Bytes());
+        return Box("sEditNumber")->Bytes().size() * (filler.size() + 1);
+    }
+
+    [[nodiscard]] bool ParametersReadable() const {
+        try {
+            for (const char* name :
+                 {"AdvEdit_InitCRC8", "AdvEdit_PolyCrc8", "AdvEdit_InitCRC16", "AdvEdit_PolyCrc16"})
+                (void)kelvo::ParseInteger("$" + Box(name)->Bytes());
+        } catch (const kelvo::ConversionError&) {
+            return false;
+        }
+        return true;
+    }
+
     std::vector<Step> NextAction(int n) {
         static const char* kKeys[] = {"Backspace", "Delete", "Left",   "Right",  "Home", "End",
                                       "Ctrl+Z",    "Ctrl+X", "Ctrl+C", "Ctrl+V", "Tab",  "Enter",
@@ -160,9 +181,10 @@ class Session {
             return {Make("press", {Word(Pick(shapes_))})};
         if (roll < 96) {
             const std::string& button = Pick(buttons_);
-            // "_" grows the data a digit at a time and the finder sweeps every candidate: both
-            // are kept to the sizes a person would try them on.
-            if (button == "sButton3" && Box("sEditNumber")->text().size() > 64)
+            // With a malformed parameter "_" reports at every digit it adds, and the finder
+            // sweeps every candidate: both are kept to the sizes a person would try them on.
+            if (button == "sButton3" && Box("sEditNumber")->text().size() > 64 &&
+                (!ParametersReadable() || ExpandedLength() > kLongestRandomExpansion))
                 return {};
             if (button == "CheckBox1" &&
                 (random_() % 20 != 0 || Box("AdvEdit20")->text().size() > 64 ||
