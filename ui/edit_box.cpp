@@ -7,7 +7,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <algorithm>
+#include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "core/codepage.h"
 #include "ui/look.h"
@@ -58,6 +61,8 @@ void EditBox::Assign(std::string_view bytes) {
     const QString newText = ToQString(bytes.substr(0, bytes.find('\0')));
     if (newText == text())
         return;
+    ++assignments_;
+    largeEdit_.reset();
     {
         FlagGuard guard(assigning_);
         setText(newText);
@@ -94,7 +99,7 @@ void EditBox::TypeText(const QString& typed) {
     const QString fitted = UpperIfSet(FitToCodePage(CutAtNul(typed)));
     if (!Fits(text().size() - selectedText().size() + fitted.size()))
         return;
-    insert(fitted);
+    AsUserEdit([&] { insert(fitted); });
 }
 
 void EditBox::PasteText(const QString& pasted) {
@@ -108,13 +113,21 @@ void EditBox::PasteText(const QString& pasted) {
     result = UpperIfSet(result);
     if (!Fits(result.size()))
         return;
-    if (result != text()) {
+    const QString before = text();
+    const Caret caretBefore = CaretNow();
+    const unsigned assignmentsBefore = assignments_;
+    if (result != before) {
         {
             FlagGuard guard(assigning_);
-            // insert() keeps the paste undoable; text assigned by code may still need upper case.
-            insert(UpperIfSet(fitted));
-            if (text() != result)
+            if (IsLarge(before, result)) {
                 setText(result);
+            } else {
+                // insert() keeps the paste undoable; text assigned by code may still need upper
+                // case.
+                insert(UpperIfSet(fitted));
+                if (text() != result)
+                    setText(result);
+            }
         }
         emit changed();
     }
@@ -125,6 +138,105 @@ void EditBox::PasteText(const QString& pasted) {
         setSelection(std::min(start, length), selected);
     } else {
         setCursorPosition(std::min(start + static_cast<int>(fitted.size()), length));
+    }
+    if (assignments_ == assignmentsBefore && IsLarge(before, text()))
+        KeepAsLargeEdit(before, caretBefore);
+}
+
+EditBox::Caret EditBox::CaretNow() const {
+    return {cursorPosition(), selectionStart(), static_cast<int>(selectedText().size())};
+}
+
+void EditBox::PlaceCaret(const Caret& caret) {
+    const auto length = static_cast<int>(text().size());
+    if (caret.selectionStart >= 0 && caret.selectionStart + caret.selectionLength <= length) {
+        // The caret stays at whichever end of the selection it was.
+        if (caret.position == caret.selectionStart)
+            setSelection(caret.selectionStart + caret.selectionLength, -caret.selectionLength);
+        else
+            setSelection(caret.selectionStart, caret.selectionLength);
+    } else {
+        setCursorPosition(std::min(caret.position, length));
+    }
+}
+
+bool EditBox::IsLarge(const QString& before, const QString& after) {
+    if (std::abs(after.size() - before.size()) > kStepwiseUndoLimit)
+        return true;
+    const qsizetype shorter = std::min(before.size(), after.size());
+    if (shorter <= kStepwiseUndoLimit)
+        return false;
+    // What lies between the common start and the common end was removed and inserted.
+    const auto [beforeEnd, afterEnd] =
+        std::mismatch(before.cbegin(), before.cbegin() + shorter, after.cbegin());
+    const qsizetype common = beforeEnd - before.cbegin();
+    const auto [beforeTail, afterTail] = std::mismatch(before.crbegin(), before.crend() - common,
+                                                       after.crbegin(), after.crend() - common);
+    const qsizetype commonTail = beforeTail - before.crbegin();
+    return std::max(before.size(), after.size()) - common - commonTail > kStepwiseUndoLimit;
+}
+
+void EditBox::AsUserEdit(const std::function<void()>& edit) {
+    const QString before = text();
+    const Caret caretBefore = CaretNow();
+    const unsigned assignmentsBefore = assignments_;
+    edit();
+    if (assignments_ == assignmentsBefore && IsLarge(before, text()))
+        KeepAsLargeEdit(before, caretBefore);
+}
+
+void EditBox::KeepAsLargeEdit(QString before, const Caret& caretBefore) {
+    const Caret caretAfter = CaretNow();
+    {
+        // Setting the same text again ends Qt's history without a change.
+        FlagGuard guard(assigning_);
+        setText(text());
+    }
+    PlaceCaret(caretAfter);
+    largeEdit_ = LargeEdit{std::move(before), text(), caretBefore, caretAfter};
+    largeEditUndone_ = false;
+}
+
+void EditBox::ShowUserText(const QString& shown, const Caret& caret) {
+    const unsigned assignmentsBefore = assignments_;
+    {
+        FlagGuard guard(assigning_);
+        setText(shown);
+    }
+    emit changed();
+    if (assignments_ == assignmentsBefore)
+        PlaceCaret(caret);
+}
+
+bool EditBox::CanUndo() const {
+    return isUndoAvailable() || (largeEdit_ && !largeEditUndone_ && text() == largeEdit_->after);
+}
+
+bool EditBox::CanRedo() const {
+    return isRedoAvailable() || (largeEdit_ && largeEditUndone_ && text() == largeEdit_->before);
+}
+
+void EditBox::Undo() {
+    if (isReadOnly())
+        return;
+    if (isUndoAvailable()) {
+        undo();
+    } else if (CanUndo()) {
+        largeEditUndone_ = true;
+        const LargeEdit edit = *largeEdit_;
+        ShowUserText(edit.before, edit.caretBefore);
+    }
+}
+
+void EditBox::Redo() {
+    if (isReadOnly())
+        return;
+    if (isRedoAvailable()) {
+        redo();
+    } else if (CanRedo()) {
+        largeEditUndone_ = false;
+        const LargeEdit edit = *largeEdit_;
+        ShowUserText(edit.after, edit.caretAfter);
     }
 }
 
@@ -143,6 +255,14 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        if (event->matches(QKeySequence::Undo))
+            Undo();
+        else
+            Redo();
+        event->accept();
+        return;
+    }
     const QString typed = event->text();
     const bool commandModifier =
         (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != Qt::NoModifier;
@@ -151,7 +271,7 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QLineEdit::keyPressEvent(event);
+    AsUserEdit([&] { QLineEdit::keyPressEvent(event); });
 }
 
 void EditBox::inputMethodEvent(QInputMethodEvent* event) {
@@ -177,13 +297,26 @@ void EditBox::mouseReleaseEvent(QMouseEvent* event) {
 void EditBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The standard Paste would bypass the length limit and the code page.
+    // The standard Paste would bypass the length limit and the code page, and the standard
+    // undo would not see large edits.
+    const std::pair<const char*, std::function<void()>> ownActions[] = {
+        {"edit-undo", [this] { Undo(); }},
+        {"edit-redo", [this] { Redo(); }},
+        {"edit-cut", [this] { AsUserEdit([this] { cut(); }); }},
+        {"edit-paste", [this] { PasteText(QApplication::clipboard()->text()); }},
+        {"edit-delete", [this] { AsUserEdit([this] { del(); }); }},
+    };
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QLatin1String("edit-paste")) {
+        for (const auto& [name, run] : ownActions) {
+            if (action->objectName() != QLatin1String(name))
+                continue;
             disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, this,
-                    [this] { PasteText(QApplication::clipboard()->text()); });
+            connect(action, &QAction::triggered, this, run);
         }
+        if (action->objectName() == QLatin1String("edit-undo"))
+            action->setEnabled(!isReadOnly() && CanUndo());
+        else if (action->objectName() == QLatin1String("edit-redo"))
+            action->setEnabled(!isReadOnly() && CanRedo());
     }
     menu->popup(event->globalPos());
 }

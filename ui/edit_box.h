@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QLineEdit>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,15 @@ class EditBox : public QLineEdit {
 
     // A paste by the user at the caret or over the selection.
     void PasteText(const QString& pasted);
+    // The user's undo and redo of their own edits.
+    void Undo();
+    void Redo();
+    [[nodiscard]] bool CanUndo() const;
+    [[nodiscard]] bool CanRedo() const;
+
+    // Edits that insert or remove more characters than this are undone as one step of the box's
+    // own (see LargeEdit).
+    static constexpr qsizetype kStepwiseUndoLimit = 4096;
 
   signals:
     void changed();
@@ -44,6 +55,31 @@ class EditBox : public QLineEdit {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
+    // Where the caret stands and what is selected.
+    struct Caret {
+        int position = 0;
+        int selectionStart = -1;
+        int selectionLength = 0;
+    };
+    // Qt's line edit records an edit as one undo step per character and undoes each by
+    // inserting or removing one character: undoing a megabyte pasted before a long tail takes
+    // quadratic time. A large edit therefore replaces Qt's history (as assignment by code does)
+    // and is kept here, whole, as the one step before Qt's later ones.
+    struct LargeEdit {
+        QString before;
+        QString after;
+        Caret caretBefore;
+        Caret caretAfter;
+    };
+
+    [[nodiscard]] Caret CaretNow() const;
+    void PlaceCaret(const Caret& caret);
+    // Runs an edit of the user's that Qt makes, taking its undo over when it is large.
+    void AsUserEdit(const std::function<void()>& edit);
+    [[nodiscard]] static bool IsLarge(const QString& before, const QString& after);
+    void KeepAsLargeEdit(QString before, const Caret& caretBefore);
+    void ShowUserText(const QString& text, const Caret& caret);
+
     void TypeText(const QString& typed);
     [[nodiscard]] QString UpperIfSet(const QString& text) const;
     [[nodiscard]] bool Fits(qsizetype newLength) const;
@@ -51,6 +87,10 @@ class EditBox : public QLineEdit {
     int lengthLimit_ = 0;
     bool upperCase_ = false;
     bool assigning_ = false;
+    // Counts assignments by code, which end every undo history.
+    unsigned assignments_ = 0;
+    std::optional<LargeEdit> largeEdit_;
+    bool largeEditUndone_ = false;
 };
 
 } // namespace kelvo

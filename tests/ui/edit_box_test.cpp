@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -105,6 +106,69 @@ constexpr BoxTextRow kBoxTexts[] = {
     {"ends in a bang!", "ends in a bang!"},
     {"", ""},
 };
+
+void Press(QWidget* box, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QApplication::sendEvent(box, &press);
+}
+
+// An edit of the user's on a box that holds a long text, with the caret or selection it starts
+// from: `start` and `length` select, a length of 0 places the caret at `start`.
+struct LargeEditRow {
+    const char* what;
+    int start;
+    int length;
+    std::function<void(EditBox&)> edit;
+};
+
+const QString kLongTail(300'000, QLatin1Char('t'));
+const QString kLongPaste(200'000, QLatin1Char('p'));
+
+const LargeEditRow kLargeEdits[] = {
+    {"paste before a long tail", 10, 0, [](EditBox& box) { box.PasteText(kLongPaste); }},
+    {"paste over a long selection", 10, 150'000, [](EditBox& box) { box.PasteText("pp"); }},
+    {"backspace on a long selection", 5, 100'000,
+     [](EditBox& box) { Press(&box, Qt::Key_Backspace); }},
+    {"cut of a long selection", 7, 200'000,
+     [](EditBox& box) { Press(&box, Qt::Key_X, Qt::ControlModifier); }},
+    {"typing over a long selection", 1, 100'000, [](EditBox& box) { Type(&box, "q"); }},
+    {"deleting a long word", 250'000, 0,
+     [](EditBox& box) { Press(&box, Qt::Key_Backspace, Qt::ControlModifier); }},
+};
+
+// Every edit is undone to the text and caret it started from and redone to its result, each as
+// one change; a small edit made after a large one is undone first.
+TEST_F(EditBoxTest, LargeEditsAreUndoneAndRedoneWhole) {
+    for (const auto& row : kLargeEdits) {
+        SCOPED_TRACE(row.what);
+        box.Assign((QStringLiteral("0123456789") + kLongTail).toStdString());
+        const QString start = box.text();
+        if (row.length > 0)
+            box.setSelection(row.start, row.length);
+        else
+            box.setCursorPosition(row.start);
+        row.edit(box);
+        const QString edited = box.text();
+        const int editedCaret = box.cursorPosition();
+        ASSERT_NE(edited, start);
+        Type(&box, "x");
+        seen.clear();
+
+        Press(&box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), edited);
+        Press(&box, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(box.text(), start);
+        EXPECT_EQ(box.selectionStart(), row.length > 0 ? row.start : -1);
+        EXPECT_EQ(box.selectedText().size(), row.length);
+        if (row.length == 0) {
+            EXPECT_EQ(box.cursorPosition(), row.start);
+        }
+        Press(&box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(box.text(), edited);
+        EXPECT_EQ(box.cursorPosition(), editedCaret);
+        EXPECT_EQ(seen.size(), 3U);
+    }
+}
 
 TEST(ErrorBox, AddsAFullStopAfterCharactersThatSortAfterIt) {
     for (const auto& row : kBoxTexts) {
