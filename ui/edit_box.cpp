@@ -161,6 +161,8 @@ void EditBox::PlaceCaret(const Caret& caret) {
 }
 
 bool EditBox::IsLarge(const QString& before, const QString& after) {
+    if (before.isSharedWith(after))
+        return false;
     if (std::abs(after.size() - before.size()) > kStepwiseUndoLimit)
         return true;
     const qsizetype shorter = std::min(before.size(), after.size());
