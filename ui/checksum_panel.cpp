@@ -194,15 +194,16 @@ void ChecksumPanel::sButton3Click() {
     const std::string digits = sEditNumber->Bytes();
     // Each press can multiply the data, and a few presses with a long filler would grow it
     // beyond what the box can lay out; the data is then left as it is.
-    const auto fits = [this](std::size_t length, std::size_t remaining) {
-        const std::size_t fillerDigits = KeepHexDigits(AdvEdit_AddChar->Bytes()).size();
+    const auto fits = [](std::size_t length, std::size_t remaining, std::size_t fillerDigits) {
         return length + remaining * (fillerDigits + 1) <= kLongestExpansion;
     };
     const auto refuse = [this] {
         services_.ShowInfo("The expanded data would be longer than " +
                            std::to_string(kLongestExpansion) + " digits.");
     };
-    if (!fits(0, digits.size())) {
+    std::string filler = AdvEdit_AddChar->Bytes();
+    std::string fillerDigits = KeepHexDigits(filler);
+    if (!fits(0, digits.size(), fillerDigits.size())) {
         refuse();
         return;
     }
@@ -215,8 +216,6 @@ void ChecksumPanel::sButton3Click() {
     // well, the cleaned growths are collected and written at once when events are due; the
     // rounds come at least every `eventInterval_`, and take at most half of the time.
     std::optional<std::string> collected;
-    std::string fillerDigits;
-    bool fillerIsClean = true;
     bool lastGrowthCleaned = false;
     auto interval = eventInterval_;
     auto roundStart = std::chrono::steady_clock::now();
@@ -243,24 +242,24 @@ void ChecksumPanel::sButton3Click() {
             if (!alive)
                 return;
             roundStart = std::chrono::steady_clock::now();
-            if (!fits(static_cast<std::size_t>(sEditNumber->text().size()), digits.size() - i)) {
+            // The user may have changed the filler meanwhile.
+            filler = AdvEdit_AddChar->Bytes();
+            fillerDigits = KeepHexDigits(filler);
+            if (!fits(static_cast<std::size_t>(sEditNumber->text().size()), digits.size() - i,
+                      fillerDigits.size())) {
                 refuse();
                 return;
             }
-            if (eventInterval_.count() > 0 && EveryParameterReadable()) {
+            if (eventInterval_.count() > 0 && EveryParameterReadable())
                 collected = sEditNumber->Bytes();
-                const std::string filler = AdvEdit_AddChar->Bytes();
-                fillerDigits = KeepHexDigits(filler);
-                fillerIsClean = fillerDigits.size() == filler.size();
-            }
         }
         if (collected) {
             *collected += fillerDigits;
-            lastGrowthCleaned = !fillerIsClean || HexDigitValue(digit) < 0;
+            lastGrowthCleaned = fillerDigits.size() != filler.size() || HexDigitValue(digit) < 0;
             if (HexDigitValue(digit) >= 0)
                 *collected += digit;
         } else {
-            sEditNumber->Assign(sEditNumber->Bytes() + AdvEdit_AddChar->Bytes() + digit);
+            sEditNumber->Assign(sEditNumber->Bytes() + filler + digit);
         }
     }
     if (collected)

@@ -32,6 +32,9 @@ class ChecksumPanel : public Panel {
 
     // The longest data "_" makes; a megabyte is expected, and four million digits still lay out.
     static constexpr std::size_t kLongestExpansion = std::size_t{1} << 22;
+    // Whether the four CRC parameter boxes hold values the handler can read.
+    [[nodiscard]] bool EveryParameterReadable() const;
+
     // How often "_" hands the window its events at least; 0 means before every character.
     void SetEventInterval(std::chrono::milliseconds interval) { eventInterval_ = interval; }
 
@@ -61,7 +64,6 @@ class ChecksumPanel : public Panel {
     void sSpeedButton1Click();
     void sButton3Click();
     void InvertResults();
-    [[nodiscard]] bool EveryParameterReadable() const;
 
     PlatformServices& services_;
     std::chrono::milliseconds eventInterval_{5};

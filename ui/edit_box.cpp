@@ -113,34 +113,34 @@ void EditBox::PasteText(const QString& pasted) {
     result = UpperIfSet(result);
     if (!Fits(result.size()))
         return;
-    const QString before = text();
-    const Caret caretBefore = CaretNow();
-    const unsigned assignmentsBefore = assignments_;
-    if (result != before) {
-        {
-            FlagGuard guard(assigning_);
-            if (IsLarge(before, result)) {
-                setText(result);
-            } else {
-                // insert() keeps the paste undoable; text assigned by code may still need upper
-                // case.
-                insert(UpperIfSet(fitted));
-                if (text() != result)
+    // Whether the paste inserts or removes enough for Qt's stepwise undo to be slow.
+    const bool large =
+        fitted.size() > kStepwiseUndoLimit || selectedText().size() > kStepwiseUndoLimit;
+    AsUserEdit([&] {
+        if (result != text()) {
+            {
+                FlagGuard guard(assigning_);
+                if (large) {
                     setText(result);
+                } else {
+                    // insert() keeps the paste undoable; text assigned by code may still need
+                    // upper case.
+                    insert(UpperIfSet(fitted));
+                    if (text() != result)
+                        setText(result);
+                }
             }
+            emit changed();
         }
-        emit changed();
-    }
-    const auto length = static_cast<int>(text().size());
-    if (replacesSelection) {
-        const int selected =
-            std::min(static_cast<int>(fitted.size()), length - std::min(start, length));
-        setSelection(std::min(start, length), selected);
-    } else {
-        setCursorPosition(std::min(start + static_cast<int>(fitted.size()), length));
-    }
-    if (assignments_ == assignmentsBefore && IsLarge(before, text()))
-        KeepAsLargeEdit(before, caretBefore);
+        const auto length = static_cast<int>(text().size());
+        if (replacesSelection) {
+            const int selected =
+                std::min(static_cast<int>(fitted.size()), length - std::min(start, length));
+            setSelection(std::min(start, length), selected);
+        } else {
+            setCursorPosition(std::min(start + static_cast<int>(fitted.size()), length));
+        }
+    });
 }
 
 EditBox::Caret EditBox::CaretNow() const {
@@ -189,12 +189,14 @@ void EditBox::AsUserEdit(const std::function<void()>& edit) {
 
 void EditBox::KeepAsLargeEdit(QString before, const Caret& caretBefore) {
     const Caret caretAfter = CaretNow();
-    {
+    if (isUndoAvailable() || isRedoAvailable()) {
         // Setting the same text again ends Qt's history without a change.
-        FlagGuard guard(assigning_);
-        setText(text());
+        {
+            FlagGuard guard(assigning_);
+            setText(text());
+        }
+        PlaceCaret(caretAfter);
     }
-    PlaceCaret(caretAfter);
     largeEdit_ = LargeEdit{std::move(before), text(), caretBefore, caretAfter};
     largeEditUndone_ = false;
 }
@@ -221,25 +223,29 @@ bool EditBox::CanRedo() const {
 void EditBox::Undo() {
     if (isReadOnly())
         return;
-    if (isUndoAvailable()) {
+    if (isUndoAvailable())
         undo();
-    } else if (CanUndo()) {
-        largeEditUndone_ = true;
-        const LargeEdit edit = *largeEdit_;
-        ShowUserText(edit.before, edit.caretBefore);
-    }
+    else if (CanUndo())
+        ShowLargeEdit(/*undone=*/true);
 }
 
 void EditBox::Redo() {
     if (isReadOnly())
         return;
-    if (isRedoAvailable()) {
+    if (isRedoAvailable())
         redo();
-    } else if (CanRedo()) {
-        largeEditUndone_ = false;
-        const LargeEdit edit = *largeEdit_;
+    else if (CanRedo())
+        ShowLargeEdit(/*undone=*/false);
+}
+
+void EditBox::ShowLargeEdit(bool undone) {
+    largeEditUndone_ = undone;
+    // The change handler may assign the box, which ends the record.
+    const LargeEdit edit = *largeEdit_;
+    if (undone)
+        ShowUserText(edit.before, edit.caretBefore);
+    else
         ShowUserText(edit.after, edit.caretAfter);
-    }
 }
 
 void EditBox::changeEvent(QEvent* event) {

@@ -79,6 +79,8 @@ class EditBox : public QLineEdit {
     [[nodiscard]] static bool IsLarge(const QString& before, const QString& after);
     void KeepAsLargeEdit(QString before, const Caret& caretBefore);
     void ShowUserText(const QString& text, const Caret& caret);
+    // Shows the large edit undone (its text before) or redone (its text after).
+    void ShowLargeEdit(bool undone);
 
     void TypeText(const QString& typed);
     [[nodiscard]] QString UpperIfSet(const QString& text) const;

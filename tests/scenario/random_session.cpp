@@ -135,14 +135,7 @@ class Session {
     }
 
     [[nodiscard]] bool ParametersReadable() const {
-        try {
-            for (const char* name :
-                 {"AdvEdit_InitCRC8", "AdvEdit_PolyCrc8", "AdvEdit_InitCRC16", "AdvEdit_PolyCrc16"})
-                (void)kelvo::ParseInteger("$" + Box(name)->Bytes());
-        } catch (const kelvo::ConversionError&) {
-            return false;
-        }
-        return true;
+        return runner_.GetWindows().MainForm->Checksums->EveryParameterReadable();
     }
 
     std::vector<Step> NextAction(int n) {
